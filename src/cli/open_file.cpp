@@ -1,0 +1,101 @@
+#include "cli/open_file.h"
+
+#include <fstream>
+
+#include "deck/little_endian.h"
+
+namespace tabula::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+FileKind Recognise(std::string_view head) {
+    if (head.size() >= 4) {
+        const std::uint32_t magic = ReadU32(head.data());
+        if (magic == kDeckMagic) {
+            return FileKind::kDeck;
+        }
+        if (magic == kDeckMagicUntagged) {
+            return FileKind::kDeckUntagged;
+        }
+    }
+    if (head.substr(0, 3) == "MGC") {
+        return FileKind::kCardfileMgc;
+    }
+    if (head.substr(0, 3) == "RRG") {
+        return FileKind::kCardfileRrg;
+    }
+    return FileKind::kUnknown;
+}
+
+}  // namespace
+
+OpenedFile OpenAnyFile(const fs::path& path, Deck& deck) {
+    OpenedFile opened;
+    const std::string shown = path.string();
+    std::error_code ec;
+    std::ifstream in;
+    if (fs::is_regular_file(path, ec)) {
+        in.open(path, std::ios::binary);
+    }
+    if (!in) {
+        opened.message = FileErrorMessage(shown);
+        return opened;
+    }
+    char head[4] = {};
+    in.read(head, sizeof head);
+    opened.kind = Recognise(std::string_view(head, static_cast<std::size_t>(in.gcount())));
+    in.clear();
+    in.seekg(0);
+
+    switch (opened.kind) {
+        case FileKind::kUnknown:
+            opened.message = std::string(kIncompatibleFileMessage);
+            return opened;
+        case FileKind::kDeck:
+        case FileKind::kDeckUntagged: {
+            const DeckReadResult result = ReadDeckFile(in, deck);
+            opened.read = result.Usable();
+            opened.damaged = result.status != DeckReadResult::Status::kOk;
+            opened.announced = static_cast<int>(result.announced);
+            opened.message = DeckReadMessage(result, shown);
+            return opened;
+        }
+        case FileKind::kCardfileMgc:
+        case FileKind::kCardfileRrg: {
+            in.close();
+            const std::optional<std::string> bytes = ReadWholeFile(path);
+            if (!bytes) {
+                opened.message = FileErrorMessage(shown);
+                return opened;
+            }
+            const CardfileResult result = ReadCardfile(*bytes, deck, {.accept_rrg = true});
+            opened.read = result.Usable();
+            opened.damaged = result.status != CardfileResult::Status::kOk;
+            opened.announced = result.announced;
+            opened.objects_dropped = result.objects_dropped;
+            opened.message = CardfileMessage(result);
+            return opened;
+        }
+    }
+    return opened;
+}
+
+const char* DescribeKind(FileKind kind) {
+    switch (kind) {
+        case FileKind::kDeck:
+            return "Tabula deck (magic AB AA 00 00, 558-byte records with tags)";
+        case FileKind::kDeckUntagged:
+            return "Tabula deck, older layout (magic AA AA 00 00, 554-byte records, no tags)";
+        case FileKind::kCardfileMgc:
+            return "Cardfile (signature MGC)";
+        case FileKind::kCardfileRrg:
+            return "Cardfile (signature RRG, may hold objects)";
+        case FileKind::kUnknown:
+            break;
+    }
+    return "unknown";
+}
+
+}  // namespace tabula::cli

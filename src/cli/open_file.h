@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "deck/cardfile.h"
+#include "deck/deck.h"
+#include "deck/deck_file.h"
+
+namespace tabula::cli {
+
+enum class FileKind { kUnknown, kDeck, kDeckUntagged, kCardfileMgc, kCardfileRrg };
+
+struct OpenedFile {
+    FileKind kind = FileKind::kUnknown;
+    bool read = false;     // cards were read (all of them, or those before damage)
+    bool damaged = false;  // read, but not to the end
+    int announced = 0;     // the count the file gives
+    int objects_dropped = 0;
+    std::string message;  // what went wrong, for standard error; empty when all is well
+};
+
+// Opens a file as the program would, recognising it by its first bytes: a deck file (either
+// layout) or a Cardfile file ("MGC", and "RRG" as well). The cards are appended to the deck.
+OpenedFile OpenAnyFile(const std::filesystem::path& path, Deck& deck);
+
+const char* DescribeKind(FileKind kind);
+
+}  // namespace tabula::cli

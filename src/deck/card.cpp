@@ -1,0 +1,59 @@
+#include "deck/card.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tabula {
+
+namespace {
+
+std::size_t TextLength(const char* field, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    const void* zero = std::memchr(field, 0, size);
+    return zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - field) : size;
+}
+
+}  // namespace
+
+std::string_view Card::Index() const {
+    return {index_.data(), TextLength(index_.data(), index_.size())};
+}
+
+std::string_view Card::Body() const {
+    return {body_.data(), TextLength(body_.data(), body_.size())};
+}
+
+void Card::SetIndex(std::string_view text) {
+    const std::size_t n = TextLength(text.data(), std::min(text.size(), index_.size()));
+    if (n > 0) {
+        std::memcpy(index_.data(), text.data(), n);
+    }
+    std::memset(index_.data() + n, 0, index_.size() - n);
+}
+
+void Card::SetBody(std::string_view text) {
+    const std::size_t n = TextLength(text.data(), std::min(text.size(), kMaxBodyLength));
+    if (n > 0) {
+        std::memcpy(body_.data(), text.data(), n);
+    }
+    std::memset(body_.data() + n, 0, body_.size() - n);
+}
+
+int CompareIndex(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char ca = FoldAscii(static_cast<unsigned char>(a[i]));
+        const unsigned char cb = FoldAscii(static_cast<unsigned char>(b[i]));
+        if (ca != cb) {
+            return ca < cb ? -1 : 1;
+        }
+    }
+    if (a.size() == b.size()) {
+        return 0;
+    }
+    return a.size() < b.size() ? -1 : 1;
+}
+
+}  // namespace tabula

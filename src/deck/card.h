@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace tabula {
+
+inline constexpr std::size_t kIndexFieldSize = 42;  // 41 characters and a terminator
+inline constexpr std::size_t kBodyFieldSize = 512;  // 511 characters and a terminator
+inline constexpr std::size_t kMaxIndexLength = kIndexFieldSize - 1;
+inline constexpr std::size_t kMaxBodyLength = kBodyFieldSize - 1;
+
+// One index card. Texts are bytes in Windows-1252. Every byte after a text's terminator is
+// kept zero, so a card's fields can be written out as they stand.
+class Card {
+  public:
+    Card() = default;
+    explicit Card(std::string_view index) { SetIndex(index); }
+
+    // The index up to its first zero byte; a field without one (only a file can give that)
+    // reads as all 42 bytes.
+    std::string_view Index() const;
+    std::string_view Body() const;
+    bool Tagged() const { return tagged_ != 0; }
+    std::int32_t TaggedField() const { return tagged_; }
+
+    // Fixed-field copy: up to the first zero byte, at most 42 bytes, rest zero-filled.
+    void SetIndex(std::string_view text);
+    // Up to the first zero byte, at most 511 bytes.
+    void SetBody(std::string_view text);
+    void SetTagged(bool tagged) { tagged_ = tagged ? 1 : 0; }
+    // The deck file stores the field as it is; any non-zero value counts as tagged.
+    void SetTaggedField(std::int32_t value) { tagged_ = value; }
+
+    const std::array<char, kIndexFieldSize>& IndexField() const { return index_; }
+    const std::array<char, kBodyFieldSize>& BodyField() const { return body_; }
+
+  private:
+    std::array<char, kIndexFieldSize> index_{};
+    std::array<char, kBodyFieldSize> body_{};
+    std::int32_t tagged_ = 0;
+};
+
+// The deck's order: bytes compared unsigned, with only A-Z folded to lower case.
+int CompareIndex(std::string_view a, std::string_view b);
+
+// Folds A-Z to a-z, nothing else.
+inline unsigned char FoldAscii(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
+}
+
+}  // namespace tabula

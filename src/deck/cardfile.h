@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "deck/deck.h"
+
+namespace tabula {
+
+// Cardfile files (.crd). The program imports the "MGC" layout only; tabula-cli also reads the
+// later "RRG" layout, whose cards may carry embedded or linked objects that are dropped.
+enum class CardfileLayout { kUnknown, kMgc, kRrg };
+
+struct CardfileOptions {
+    bool accept_rrg = false;
+};
+
+struct CardfileResult {
+    enum class Status {
+        kOk,
+        kCannotOpen,     // the file could not be opened or read
+        kNotCompatible,  // not a Cardfile layout this reader takes
+        kDamaged,        // a card could not be read whole; the cards before it were kept
+    };
+    Status status = Status::kOk;
+    CardfileLayout layout = CardfileLayout::kUnknown;
+    int announced = 0;        // the card count in the header
+    int cards_read = 0;       // cards added to the deck
+    int objects_dropped = 0;  // pictures and objects passed over
+    // Where the file is damaged: the card's number in the file's index order (0-based), its
+    // index text as far as it could be read (Windows-1252), and what was wrong.
+    int damaged_card = -1;
+    std::string damaged_index;
+    std::string problem;
+
+    bool Usable() const { return status == Status::kOk || status == Status::kDamaged; }
+};
+
+// Appends the file's cards to the deck and sorts it. Every entry, offset and length is
+// checked against the file; a card that cannot be read whole ends the import, keeping the
+// cards read before it.
+CardfileResult ReadCardfile(std::string_view bytes, Deck& deck, CardfileOptions options = {});
+
+// The whole file, or nothing when it cannot be opened or read (a folder, no permission).
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+// The import's messages (UTF-8): "File error - 25", "File not compatible", and the damage
+// report naming the card.
+inline constexpr std::string_view kCardfileOpenError = "File error - 25";
+inline constexpr std::string_view kCardfileNotCompatible = "File not compatible";
+std::string CardfileMessage(const CardfileResult& result);
+
+}  // namespace tabula

@@ -1,0 +1,313 @@
+#include "deck/deck.h"
+
+#include <algorithm>
+#include <cassert>
+#include <iterator>
+#include <utility>
+
+namespace tabula {
+
+namespace {
+
+struct IndexLess {
+    bool operator()(const std::unique_ptr<Card>& a, const std::unique_ptr<Card>& b) const {
+        return CompareIndex(a->Index(), b->Index()) < 0;
+    }
+    bool operator()(const std::unique_ptr<Card>& a, std::string_view b) const {
+        return CompareIndex(a->Index(), b) < 0;
+    }
+    bool operator()(std::string_view a, const std::unique_ptr<Card>& b) const {
+        return CompareIndex(a, b->Index()) < 0;
+    }
+};
+
+unsigned char FoldedFirstByte(const Card& card) {
+    const std::string_view index = card.Index();
+    return index.empty() ? 0 : FoldAscii(static_cast<unsigned char>(index.front()));
+}
+
+struct FirstByteLess {
+    bool operator()(const std::unique_ptr<Card>& a, unsigned char b) const {
+        return FoldedFirstByte(*a) < b;
+    }
+    bool operator()(unsigned char a, const std::unique_ptr<Card>& b) const {
+        return a < FoldedFirstByte(*b);
+    }
+};
+
+// The index as the 42-byte field would hold it.
+std::string_view AsIndexField(std::string_view text) {
+    text = text.substr(0, std::min(text.size(), kIndexFieldSize));
+    const std::size_t zero = text.find('\0');
+    return zero == std::string_view::npos ? text : text.substr(0, zero);
+}
+
+// Stable natural merge sort: a deck file written from a turned ring is two ascending runs,
+// which costs one merge.
+void SortStable(std::vector<std::unique_ptr<Card>>& cards) {
+    if (cards.size() < 2) {
+        return;
+    }
+    IndexLess less;
+    std::vector<std::size_t> runs{0};
+    for (std::size_t i = 1; i < cards.size(); ++i) {
+        if (less(cards[i], cards[i - 1])) {
+            runs.push_back(i);
+        }
+    }
+    if (runs.size() == 1) {
+        return;
+    }
+    runs.push_back(cards.size());
+    std::vector<std::unique_ptr<Card>> buffer(cards.size());
+    while (runs.size() > 2) {
+        std::vector<std::size_t> merged{0};
+        for (std::size_t r = 0; r + 1 < runs.size(); r += 2) {
+            const std::size_t lo = runs[r];
+            const std::size_t mid = runs[r + 1];
+            const std::size_t hi = r + 2 < runs.size() ? runs[r + 2] : mid;
+            std::merge(std::make_move_iterator(cards.begin() + lo),
+                       std::make_move_iterator(cards.begin() + mid),
+                       std::make_move_iterator(cards.begin() + mid),
+                       std::make_move_iterator(cards.begin() + hi), buffer.begin() + lo, less);
+            merged.push_back(hi);
+        }
+        if (merged.back() != cards.size()) {
+            merged.push_back(cards.size());
+        }
+        cards.swap(buffer);
+        runs.swap(merged);
+    }
+}
+
+}  // namespace
+
+const Card& Deck::At(int position) const {
+    assert(position >= 0 && position < Count());
+    const auto k = static_cast<std::size_t>(position);
+    if (k < sorted_.size()) {
+        return *sorted_[Physical(position)];
+    }
+    return *pending_[k - sorted_.size()];
+}
+
+Card& Deck::Mutable(int position) {
+    return const_cast<Card&>(std::as_const(*this).At(position));
+}
+
+std::size_t Deck::Physical(int position) const {
+    std::size_t k = front_ + static_cast<std::size_t>(position);
+    return k >= sorted_.size() ? k - sorted_.size() : k;
+}
+
+int Deck::RingPosition(std::size_t physical) const {
+    return static_cast<int>(physical >= front_ ? physical - front_
+                                               : physical + sorted_.size() - front_);
+}
+
+Card& Deck::CreateCard(std::string_view index) {
+    pending_.push_back(std::make_unique<Card>(index));
+    return *pending_.back();
+}
+
+void Deck::SortCards() {
+    if (front_dirty_) {
+        // The re-indexed front card is first in the ring, so it goes before every card with
+        // an equal index.
+        CardPtr card = std::move(sorted_[front_]);
+        sorted_.erase(sorted_.begin() + static_cast<std::ptrdiff_t>(front_));
+        if (front_ == sorted_.size()) {
+            front_ = 0;
+        }
+        front_dirty_ = false;
+        NormaliseSorted();
+        const auto at =
+            std::lower_bound(sorted_.begin(), sorted_.end(), card->Index(), IndexLess{});
+        sorted_.insert(at, std::move(card));
+    } else {
+        NormaliseSorted();
+    }
+    MergePending();
+}
+
+void Deck::SortIfNeeded() {
+    if (front_dirty_ || !pending_.empty()) {
+        SortCards();
+    }
+}
+
+// Reading the ring from the front gives sorted_[front_..] then sorted_[..front_): two sorted
+// runs. Their stable merge differs from sorted_ only in the group of equal indexes that
+// straddles front_, whose part from front_ on comes first.
+void Deck::NormaliseSorted() {
+    if (front_ == 0) {
+        return;
+    }
+    const auto front = sorted_.begin() + static_cast<std::ptrdiff_t>(front_);
+    if (CompareIndex((*(front - 1))->Index(), (*front)->Index()) == 0) {
+        const std::string_view key = (*front)->Index();
+        const auto lo = std::lower_bound(sorted_.begin(), front, key, IndexLess{});
+        const auto hi = std::upper_bound(front, sorted_.end(), key, IndexLess{});
+        std::rotate(lo, front, hi);
+    }
+    front_ = 0;
+}
+
+void Deck::MergePending() {
+    if (pending_.empty()) {
+        return;
+    }
+    SortStable(pending_);
+    // Cards already in the deck come before new cards with an equal index.
+    constexpr std::size_t kInsertOneByOne = 16;
+    if (pending_.size() <= kInsertOneByOne) {
+        for (CardPtr& card : pending_) {
+            const auto at =
+                std::upper_bound(sorted_.begin(), sorted_.end(), card->Index(), IndexLess{});
+            sorted_.insert(at, std::move(card));
+        }
+    } else if (sorted_.empty()) {
+        sorted_.swap(pending_);
+    } else {
+        std::vector<CardPtr> merged;
+        merged.reserve(sorted_.size() + pending_.size());
+        std::merge(std::make_move_iterator(sorted_.begin()), std::make_move_iterator(sorted_.end()),
+                   std::make_move_iterator(pending_.begin()),
+                   std::make_move_iterator(pending_.end()), std::back_inserter(merged),
+                   IndexLess{});
+        sorted_.swap(merged);
+    }
+    pending_.clear();
+    pending_.shrink_to_fit();
+}
+
+void Deck::BringToFront(int position) {
+    SortIfNeeded();
+    assert(position >= 0 && position < Count());
+    front_ = Physical(position);
+}
+
+int Deck::FirstInRange(std::size_t lo, std::size_t hi, int from,
+                       const std::function<bool(const Card&)>& accept) const {
+    // In ring order the range reads [front_, hi) then [lo, front_) when it holds the front
+    // card, and [lo, hi) otherwise.
+    auto scan = [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            if (RingPosition(i) >= from && accept(*sorted_[i])) {
+                return RingPosition(i);
+            }
+        }
+        return -1;
+    };
+    if (lo <= front_ && front_ < hi) {
+        const int found = scan(front_, hi);
+        return found >= 0 ? found : scan(lo, front_);
+    }
+    return scan(lo, hi);
+}
+
+void Deck::BringMatchToFront(std::string_view text) {
+    SortIfNeeded();
+    const std::string_view key = AsIndexField(text);
+    const auto [lo, hi] = std::equal_range(sorted_.begin(), sorted_.end(), key, IndexLess{});
+    const int found = FirstInRange(static_cast<std::size_t>(lo - sorted_.begin()),
+                                   static_cast<std::size_t>(hi - sorted_.begin()), 0,
+                                   [](const Card&) { return true; });
+    if (found > 0) {
+        BringToFront(found);
+    }
+}
+
+void Deck::BringExactToFront(std::string_view text) {
+    SortIfNeeded();
+    const std::string_view key = AsIndexField(text);
+    const auto [lo, hi] = std::equal_range(sorted_.begin(), sorted_.end(), key, IndexLess{});
+    const int found = FirstInRange(static_cast<std::size_t>(lo - sorted_.begin()),
+                                   static_cast<std::size_t>(hi - sorted_.begin()), 1,
+                                   [key](const Card& card) { return card.Index() == key; });
+    if (found > 0) {
+        BringToFront(found);
+    }
+}
+
+int Deck::FindByFirstByte(unsigned char folded, int from,
+                          const std::function<bool(const Card&)>& accept) const {
+    assert(!front_dirty_ && pending_.empty());
+    const auto [lo, hi] = std::equal_range(sorted_.begin(), sorted_.end(), folded, FirstByteLess{});
+    return FirstInRange(static_cast<std::size_t>(lo - sorted_.begin()),
+                        static_cast<std::size_t>(hi - sorted_.begin()), from, accept);
+}
+
+void Deck::JumpToLetter(char ch) {
+    SortIfNeeded();
+    if (Count() < 2) {
+        return;
+    }
+    int found = -1;
+    if (ch >= 'a' && ch <= 'z') {
+        found =
+            FindByFirstByte(static_cast<unsigned char>(ch), 1, [](const Card&) { return true; });
+    } else {
+        // Only letters come from the editor; anything else is matched as the letters are,
+        // byte against byte, by a plain scan.
+        for (int k = 1; k < Count(); ++k) {
+            const std::string_view index = At(k).Index();
+            const int c = index.empty() ? 0 : static_cast<signed char>(index.front());
+            if (c == ch || c + 32 == ch) {
+                found = k;
+                break;
+            }
+        }
+    }
+    if (found > 0) {
+        BringToFront(found);
+    }
+}
+
+void Deck::RemoveFrontCard() {
+    SortIfNeeded();
+    if (sorted_.empty()) {
+        return;
+    }
+    sorted_.erase(sorted_.begin() + static_cast<std::ptrdiff_t>(front_));
+    if (front_ == sorted_.size()) {
+        front_ = 0;
+    }
+    SetModified();
+}
+
+void Deck::ClearDeck() {
+    sorted_.clear();
+    sorted_.shrink_to_fit();
+    pending_.clear();
+    pending_.shrink_to_fit();
+    front_ = 0;
+    front_dirty_ = false;
+}
+
+void Deck::SetFrontIndex(std::string_view text) {
+    SortIfNeeded();
+    assert(!sorted_.empty());
+    sorted_[front_]->SetIndex(text);
+    front_dirty_ = true;
+}
+
+void Deck::StoreFrontBody(std::string_view editor_text) {
+    if (!Empty()) {
+        Mutable(0).SetBody(editor_text);
+    }
+}
+
+void Deck::SetBody(int position, std::string_view text) {
+    Mutable(position).SetBody(text);
+}
+
+void Deck::SetTagged(int position, bool tagged) {
+    Mutable(position).SetTagged(tagged);
+}
+
+void Deck::SetTaggedField(int position, std::int32_t value) {
+    Mutable(position).SetTaggedField(value);
+}
+
+}  // namespace tabula

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "deck/card.h"
+
+namespace tabula {
+
+// The one open deck: a ring of cards whose element 0 is the front card. Read from the front
+// and wrapping at the end, the ring ascends under CompareIndex; bringing a card to the front
+// turns the ring and never re-sorts it.
+//
+// Positions are ring positions (0 = front). Internally the cards are kept in one vector that
+// is sorted from its first element, plus the offset of the front card in it, so turning the
+// ring costs nothing and every look-up by index is a binary search. Cards appended by
+// CreateCard wait at the end of the ring until SortCards merges them in; any other ring
+// operation sorts first.
+class Deck {
+  public:
+    Deck() = default;
+    Deck(const Deck&) = delete;
+    Deck& operator=(const Deck&) = delete;
+
+    int Count() const { return static_cast<int>(sorted_.size() + pending_.size()); }
+    bool Empty() const { return sorted_.empty() && pending_.empty(); }
+    const Card& At(int position) const;
+    const Card& Front() const { return At(0); }
+
+    // Appends a card with this index (fixed-field copy), an empty body and no tag at the end
+    // of the ring. It does not sort; the returned card may be filled in until the next call.
+    Card& CreateCard(std::string_view index);
+    // Stable sort of the ring read from the front; afterwards position 0 holds the smallest
+    // index, and cards with equal indexes keep the order they had in the ring.
+    void SortCards();
+
+    void BringToFront(int position);
+    // The first card from position 0 whose index equals the text ignoring ASCII case.
+    void BringMatchToFront(std::string_view text);
+    // The first card from position 1 whose index equals the text byte for byte.
+    void BringExactToFront(std::string_view text);
+    // The first card from position 1 whose index begins with the letter ch (a-z) in either
+    // case. Nothing happens with fewer than two cards.
+    void JumpToLetter(char ch);
+    // Deletes the front card; the card behind it becomes the front card. Marks the deck changed.
+    void RemoveFrontCard();
+    // Removes every card. The modified flag is left as it is.
+    void ClearDeck();
+
+    // Replaces the front card's index; the deck must then be sorted (SortCards) before the
+    // ring is used again.
+    void SetFrontIndex(std::string_view text);
+    // Copies the editor's text into the front card's body, keeping the first 511 bytes.
+    void StoreFrontBody(std::string_view editor_text);
+    void SetBody(int position, std::string_view text);
+    void SetTagged(int position, bool tagged);
+    void SetTaggedField(int position, std::int32_t value);
+
+    bool Modified() const { return modified_; }
+    void SetModified() { modified_ = true; }
+    void ClearModified() { modified_ = false; }
+
+    // Among the cards whose index begins with a byte that folds (A-Z to a-z) to `folded`, the
+    // smallest ring position at or after `from` for which `accept` holds, or -1. Such cards
+    // stand together in the deck's order, so only they are examined.
+    int FindByFirstByte(unsigned char folded, int from,
+                        const std::function<bool(const Card&)>& accept) const;
+
+  private:
+    using CardPtr = std::unique_ptr<Card>;
+    using Iter = std::vector<CardPtr>::iterator;
+
+    Card& Mutable(int position);
+    std::size_t Physical(int position) const;
+    int RingPosition(std::size_t physical) const;
+    void SortIfNeeded();
+    void NormaliseSorted();
+    void MergePending();
+    // Ring positions of the physical range [lo, hi) in ring order, starting at `from`: the
+    // first one for which `accept` holds, or -1.
+    int FirstInRange(std::size_t lo, std::size_t hi, int from,
+                     const std::function<bool(const Card&)>& accept) const;
+
+    std::vector<CardPtr> sorted_;   // ascending under CompareIndex
+    std::size_t front_ = 0;         // the front card's place in sorted_
+    std::vector<CardPtr> pending_;  // appended by CreateCard, not yet sorted in
+    bool front_dirty_ = false;      // the front card's index changed since the last sort
+    bool modified_ = false;
+};
+
+}  // namespace tabula

@@ -1,0 +1,158 @@
+#include "deck/deck_file.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <vector>
+
+#include "deck/little_endian.h"
+
+namespace tabula {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kRecordsPerChunk = 2048;  // about 1 MiB of records per read or write
+
+// Reads up to `size` bytes; fewer only at the end of the stream or on an error.
+std::size_t ReadSome(std::istream& in, char* into, std::size_t size) {
+    in.read(into, static_cast<std::streamsize>(size));
+    return static_cast<std::size_t>(in.gcount());
+}
+
+}  // namespace
+
+DeckReadResult ReadDeckFile(std::istream& in, Deck& deck) {
+    using Status = DeckReadResult::Status;
+    DeckReadResult result;
+    char header[kDeckHeaderSize];
+    const std::size_t got = ReadSome(in, header, sizeof header);
+    if (in.bad()) {
+        result.status = Status::kReadError;
+        return result;
+    }
+    if (got < 4) {
+        result.status = Status::kIncompatible;
+        return result;
+    }
+    result.magic = ReadU32(header);
+    if (result.magic != kDeckMagic && result.magic != kDeckMagicUntagged) {
+        result.status = Status::kIncompatible;
+        return result;
+    }
+    if (got < kDeckHeaderSize) {
+        result.status = Status::kTruncated;
+        return result;
+    }
+    result.announced = static_cast<std::int32_t>(ReadU32(header + 4));
+
+    const bool tagged = result.magic == kDeckMagic;
+    const std::size_t record = tagged ? kDeckRecordSize : kDeckRecordSizeUntagged;
+    std::int64_t remaining = std::max<std::int64_t>(result.announced, 0);
+    std::vector<char> chunk(record * kRecordsPerChunk);
+    while (remaining > 0) {
+        const std::size_t wanted =
+            static_cast<std::size_t>(std::min<std::int64_t>(remaining, kRecordsPerChunk));
+        const std::size_t bytes = ReadSome(in, chunk.data(), wanted * record);
+        const std::size_t whole = bytes / record;
+        for (std::size_t r = 0; r < whole; ++r) {
+            const char* at = chunk.data() + r * record;
+            Card& card = deck.CreateCard(std::string_view(at, kIndexFieldSize));
+            card.SetBody(std::string_view(at + kIndexFieldSize, kBodyFieldSize));
+            if (tagged) {
+                card.SetTaggedField(
+                    static_cast<std::int32_t>(ReadU32(at + kIndexFieldSize + kBodyFieldSize)));
+            }
+        }
+        result.cards_read += static_cast<int>(whole);
+        remaining -= static_cast<std::int64_t>(whole);
+        if (whole < wanted) {
+            result.status = in.bad() ? Status::kReadError : Status::kTruncated;
+            break;
+        }
+    }
+    deck.SortCards();
+    return result;
+}
+
+DeckReadResult ReadDeckFile(const fs::path& path, Deck& deck) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        return {DeckReadResult::Status::kCannotOpen};
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return {DeckReadResult::Status::kCannotOpen};
+    }
+    return ReadDeckFile(in, deck);
+}
+
+bool WriteDeckFile(std::ostream& out, const Deck& deck) {
+    char header[kDeckHeaderSize];
+    WriteU32(header, kDeckMagic);
+    WriteU32(header + 4, static_cast<std::uint32_t>(deck.Count()));
+    out.write(header, sizeof header);
+
+    std::vector<char> chunk(kDeckRecordSize * kRecordsPerChunk);
+    const int count = deck.Count();
+    for (int first = 0; first < count && out; first += static_cast<int>(kRecordsPerChunk)) {
+        const int last = std::min(count, first + static_cast<int>(kRecordsPerChunk));
+        char* at = chunk.data();
+        for (int k = first; k < last; ++k, at += kDeckRecordSize) {
+            const Card& card = deck.At(k);
+            std::memcpy(at, card.IndexField().data(), kIndexFieldSize);
+            std::memcpy(at + kIndexFieldSize, card.BodyField().data(), kBodyFieldSize);
+            WriteU32(at + kIndexFieldSize + kBodyFieldSize,
+                     static_cast<std::uint32_t>(card.TaggedField()));
+        }
+        out.write(chunk.data(), at - chunk.data());
+    }
+    return static_cast<bool>(out);
+}
+
+ReplaceResult WriteDeckFile(const fs::path& path, const Deck& deck) {
+    return ReplaceFile(path, [&deck](std::ostream& out) { return WriteDeckFile(out, deck); });
+}
+
+std::string FileErrorMessage(std::string_view path) {
+    std::string text = "File Error - \"";
+    text += path;
+    text += '"';
+    return text;
+}
+
+std::string DeckReadMessage(const DeckReadResult& result, std::string_view path) {
+    using Status = DeckReadResult::Status;
+    switch (result.status) {
+        case Status::kOk:
+            return {};
+        case Status::kCannotOpen:
+            return FileErrorMessage(path);
+        case Status::kIncompatible:
+            return std::string(kIncompatibleFileMessage);
+        case Status::kTruncated:
+            return FileErrorMessage(path) + " is cut short: " + std::to_string(result.cards_read) +
+                   " complete cards were read.";
+        case Status::kReadError:
+            return FileErrorMessage(path) +
+                   " could not be read to its end: " + std::to_string(result.cards_read) +
+                   " complete cards were read.";
+    }
+    return {};
+}
+
+std::string DeckWriteMessage(const ReplaceResult& result, std::string_view path) {
+    if (result.ok()) {
+        return {};
+    }
+    if (result.status == ReplaceResult::Status::kCannotCreate) {
+        return FileErrorMessage(path);
+    }
+    return FileErrorMessage(path) + " was not saved: " + DescribeReplaceError(result) +
+           ". The file on disk is as it was.";
+}
+
+}  // namespace tabula
