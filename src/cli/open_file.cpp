@@ -39,7 +39,7 @@ OpenedFile OpenAnyFile(const fs::path& path, Deck& deck) {
     if (fs::is_regular_file(path, ec)) {
         in.open(path, std::ios::binary);
     }
-    if (!in) {
+    if (!in.is_open() || !in) {
         opened.message = FileErrorMessage(shown);
         return opened;
     }
