@@ -1,9 +1,12 @@
 #include "deck/cardfile.h"
 
+#include <algorithm>
 #include <fstream>
+#include <utility>
 
 #include "deck/ansi.h"
 #include "deck/byte_reader.h"
+#include "deck/ole_object.h"
 
 namespace tabula {
 
@@ -11,12 +14,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kHeaderSizeMgc = 5;
+constexpr std::size_t kSignatureSize = 3;
+constexpr std::size_t kHeaderSizeMgc = 5;  // signature, 16-bit count
+constexpr std::size_t kHeaderSizeRrg = 9;  // signature, 32-bit last object id, 16-bit count
 constexpr std::size_t kEntrySize = 52;
 constexpr std::size_t kEntryOffsetField = 6;
 constexpr std::size_t kEntryIndexField = 11;
 constexpr std::size_t kEntryIndexLength = 40;
-constexpr std::size_t kPictureGeometry = 8;
+constexpr std::size_t kPictureGeometry = 8;  // "MGC": width, height, x, y
+// "RRG", after a card's object: character width and height, the object's rectangle and its
+// type, seven 16-bit values that only say where the object stood.
+constexpr std::size_t kObjectPlacement = 14;
 
 struct Entry {
     std::uint32_t data_offset = 0;
@@ -32,15 +40,6 @@ Entry ParseEntry(std::string_view entry) {
     return parsed;
 }
 
-// The card's text, cut as a body is: at its first zero byte and at 511 bytes.
-std::string_view BodyFromText(std::string_view text) {
-    const std::size_t zero = text.find('\0');
-    if (zero != std::string_view::npos) {
-        text = text.substr(0, zero);
-    }
-    return text.substr(0, std::min(text.size(), kMaxBodyLength));
-}
-
 class Importer {
   public:
     Importer(std::string_view bytes, Deck& deck, CardfileResult& result)
@@ -54,9 +53,38 @@ class Importer {
         return false;
     }
 
-    // "MGC": per card, a picture (length, geometry, bytes) and then the text.
+    void Run() {
+        const bool rrg = result_.layout == CardfileLayout::kRrg;
+        ByteReader header(bytes_, kSignatureSize);
+        if (rrg && !header.U32()) {  // the last object id: Tabula makes no objects
+            Damaged(-1, {}, "the file ends inside its header");
+            return;
+        }
+        const auto count = header.U16();
+        if (!count) {
+            Damaged(-1, {}, "the file ends inside its header");
+            return;
+        }
+        result_.announced = *count;
+
+        ByteReader entries(bytes_, header.Offset());
+        for (int k = 0; k < result_.announced; ++k) {
+            const auto raw = entries.Take(kEntrySize);
+            if (!raw) {
+                Damaged(k, {}, "the file ends inside the list of index lines");
+                return;
+            }
+            const Entry entry = ParseEntry(*raw);
+            if (!(rrg ? ReadRrgCard(k, entry) : ReadMgcCard(k, entry))) {
+                return;
+            }
+        }
+    }
+
+  private:
+    // "MGC": a picture (length, and when that is not 0, geometry and bytes), then the text.
     bool ReadMgcCard(int k, const Entry& entry) {
-        if (entry.data_offset > bytes_.size()) {
+        if (entry.data_offset >= bytes_.size()) {
             return Damaged(k, entry.index, "its data lies outside the file");
         }
         ByteReader data(bytes_, entry.data_offset);
@@ -64,38 +92,54 @@ class Importer {
         if (!picture) {
             return Damaged(k, entry.index, "the file ends inside it");
         }
-        if (*picture != 0) {
-            if (!data.Skip(kPictureGeometry + *picture)) {
-                return Damaged(k, entry.index, "the file ends inside its picture");
-            }
-            ++result_.objects_dropped;
+        if (*picture != 0 && !data.Skip(kPictureGeometry + *picture)) {
+            return Damaged(k, entry.index, "the file ends inside its picture");
         }
+        return AddCard(k, entry, data, *picture != 0);
+    }
+
+    // "RRG": an object flag; when it is not 0, an object id, the object and its placement;
+    // then the text.
+    bool ReadRrgCard(int k, const Entry& entry) {
+        if (entry.data_offset >= bytes_.size()) {
+            return Damaged(k, entry.index, "its data lies outside the file");
+        }
+        ByteReader data(bytes_, entry.data_offset);
+        const auto has_object = data.U16();
+        if (!has_object) {
+            return Damaged(k, entry.index, "the file ends inside it");
+        }
+        if (*has_object != 0) {
+            if (!data.U32()) {
+                return Damaged(k, entry.index, "the file ends inside its object");
+            }
+            OleObjectWalk object = SkipOleObject(data);
+            if (!object.Ok()) {
+                return Damaged(k, entry.index, std::move(object.problem));
+            }
+            if (!data.Skip(kObjectPlacement)) {
+                return Damaged(k, entry.index, "the file ends inside its object's placement");
+            }
+        }
+        return AddCard(k, entry, data, *has_object != 0);
+    }
+
+    // The text: a 16-bit length and the bytes. Only a card read whole reaches the deck.
+    bool AddCard(int k, const Entry& entry, ByteReader& data, bool dropped_something) {
         const auto length = data.U16();
         const auto text = length ? data.Take(*length) : std::nullopt;
         if (!text) {
             return Damaged(k, entry.index, "the file ends inside its text");
         }
         Card& card = deck_.CreateCard(entry.index);
-        card.SetBody(BodyFromText(*text));
+        card.SetBody(*text);  // cut at a zero byte and at 511 bytes, as every body is
         ++result_.cards_read;
+        if (dropped_something) {
+            ++result_.objects_dropped;
+        }
         return true;
     }
 
-    void Run(std::size_t header_size, bool (Importer::*read_card)(int, const Entry&)) {
-        ByteReader entries(bytes_, header_size);
-        for (int k = 0; k < result_.announced; ++k) {
-            const auto raw = entries.Take(kEntrySize);
-            if (!raw) {
-                Damaged(k, {}, "the file ends inside the list of index lines");
-                return;
-            }
-            if (!(this->*read_card)(k, ParseEntry(*raw))) {
-                return;
-            }
-        }
-    }
-
-  private:
     std::string_view bytes_;
     Deck& deck_;
     CardfileResult& result_;
@@ -105,27 +149,21 @@ class Importer {
 
 CardfileResult ReadCardfile(std::string_view bytes, Deck& deck, CardfileOptions options) {
     CardfileResult result;
-    const std::string_view signature = bytes.substr(0, std::min<std::size_t>(bytes.size(), 3));
+    const std::string_view signature = bytes.substr(0, std::min(bytes.size(), kSignatureSize));
     if (signature == "MGC") {
         result.layout = CardfileLayout::kMgc;
-    } else if (signature == "RRG" && options.accept_rrg) {
+    } else if (signature == "RRG") {
         result.layout = CardfileLayout::kRrg;
+        if (!options.accept_rrg) {
+            result.status = CardfileResult::Status::kNotCompatible;
+            return result;
+        }
     } else {
         result.status = CardfileResult::Status::kNotCompatible;
         return result;
     }
 
-    Importer importer(bytes, deck, result);
-    if (result.layout == CardfileLayout::kMgc) {
-        ByteReader header(bytes, 3);
-        const auto count = header.U16();
-        if (!count) {
-            importer.Damaged(0, {}, "the file ends before its card count");
-        } else {
-            result.announced = *count;
-            importer.Run(kHeaderSizeMgc, &Importer::ReadMgcCard);
-        }
-    }
+    Importer(bytes, deck, result).Run();
     deck.SortCards();
     return result;
 }
@@ -160,12 +198,21 @@ std::string CardfileMessage(const CardfileResult& result) {
         case Status::kNotCompatible:
             return std::string(kCardfileNotCompatible);
         case Status::kDamaged: {
+            if (result.damaged_card < 0) {
+                return "File damaged: " + result.problem + ". No cards were read.";
+            }
             std::string text = "File damaged at card " + std::to_string(result.damaged_card + 1);
             if (!result.damaged_index.empty()) {
                 text += " \"" + AnsiToUtf8(result.damaged_index) + "\"";
             }
-            text += ": " + result.problem + ". The " + std::to_string(result.cards_read) +
-                    " cards before it were read.";
+            text += ": " + result.problem + ". ";
+            if (result.cards_read == 0) {
+                text += "No cards were read.";
+            } else if (result.cards_read == 1) {
+                text += "The 1 card before it was read.";
+            } else {
+                text += "The " + std::to_string(result.cards_read) + " cards before it were read.";
+            }
             return text;
         }
     }

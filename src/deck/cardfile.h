@@ -26,12 +26,13 @@ struct CardfileResult {
         kDamaged,        // a card could not be read whole; the cards before it were kept
     };
     Status status = Status::kOk;
-    CardfileLayout layout = CardfileLayout::kUnknown;
-    int announced = 0;        // the card count in the header
-    int cards_read = 0;       // cards added to the deck
-    int objects_dropped = 0;  // pictures and objects passed over
-    // Where the file is damaged: the card's number in the file's index order (0-based), its
-    // index text as far as it could be read (Windows-1252), and what was wrong.
+    CardfileLayout layout = CardfileLayout::kUnknown;  // also set when "RRG" is refused
+    int announced = 0;                                 // the card count in the header
+    int cards_read = 0;                                // cards added to the deck
+    int objects_dropped = 0;                           // pictures and objects passed over
+    // Where the file is damaged: the card's number in the file's index order (0-based; -1 for
+    // the header, before any card), its index text as far as it could be read (Windows-1252),
+    // and what was wrong.
     int damaged_card = -1;
     std::string damaged_index;
     std::string problem;
@@ -40,8 +41,8 @@ struct CardfileResult {
 };
 
 // Appends the file's cards to the deck and sorts it. Every entry, offset and length is
-// checked against the file; a card that cannot be read whole ends the import, keeping the
-// cards read before it.
+// checked against the file; a card that cannot be read whole (its data, picture, object or
+// text) ends the import, keeping the cards read before it and nothing of that card.
 CardfileResult ReadCardfile(std::string_view bytes, Deck& deck, CardfileOptions options = {});
 
 // The whole file, or nothing when it cannot be opened or read (a folder, no permission).

@@ -32,6 +32,38 @@ struct CardfileCard {
 // An "MGC" Cardfile file: header, index entries, then each card's data in entry order.
 std::string MgcFileBytes(const std::vector<CardfileCard>& cards);
 
+// OLE 1.0 objects as the later Cardfile keeps them on its cards. A counted string is a 32-bit
+// length that includes the terminating zero, the bytes and the zero; counted data is a 32-bit
+// length and the bytes.
+inline constexpr std::uint32_t kOleStreamVersion = 0x0501;
+std::string OleString(const std::string& text);
+std::string OleData(const std::string& bytes);
+// Pictures (presentation objects): none (format 0); METAFILEPICT, BITMAP or DIB with width and
+// height; any other class with a standard clipboard format, or with format 0 and its name.
+std::string OleNoPicture();
+std::string OleStandardPicture(const std::string& kind, const std::string& data);
+std::string OleClipboardPicture(const std::string& class_name, std::uint32_t clipboard_format,
+                                const std::string& data);
+std::string OleRegisteredPicture(const std::string& class_name, const std::string& format_name,
+                                 const std::string& data);
+// Whole objects: format 2 (embedded, native data kept), 1 (linked to a file) and 3 (static).
+std::string OleEmbeddedObject(const std::string& class_name, const std::string& native,
+                              const std::string& picture);
+std::string OleLinkedObject(const std::string& class_name, const std::string& path,
+                            const std::string& item, const std::string& picture);
+std::string OleStaticObject(const std::string& kind, const std::string& data);
+
+struct RrgCard {
+    std::string index;
+    std::string text;
+    std::string object = {};        // a whole OLE object; empty for a card without one
+    std::uint16_t object_type = 0;  // as the card notes it: 0 embedded, 1 linked, 2 static
+};
+// An "RRG" Cardfile file: header (signature, last object id, count), index entries, then each
+// card's data in entry order: object flag; for a card with an object its id, the object and
+// seven 16-bit values (character size, rectangle, type); then the text.
+std::string RrgFileBytes(const std::vector<RrgCard>& cards);
+
 // Fills an empty deck with cards of these indexes (sorted, front = smallest).
 void FillDeck(Deck& deck, const std::vector<std::string>& indexes);
 // The indexes read from the front card on.
