@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string_view>
+
+#include "output/mail_message.h"
+
+namespace tabula {
+
+// What became of handing a message to the mail program.
+struct MailOutcome {
+    enum class Kind {
+        kReturned,      // the mail program ran and answered with `code`
+        kNotLoadable,   // there is no mail program to hand the message to
+        kNoEntryPoint,  // the mail program cannot take messages
+    };
+    // The answers, read as Simple MAPI's: sent, cancelled by the user, logon failed. Any
+    // other code is a failure.
+    static constexpr int kSent = 0;
+    static constexpr int kCancelled = 1;
+    static constexpr int kFailed = 2;
+    static constexpr int kLogonFailed = 3;
+
+    Kind kind = Kind::kReturned;
+    int code = kSent;
+
+    static MailOutcome Returned(int code) { return {Kind::kReturned, code}; }
+    static MailOutcome NotLoadable() { return {Kind::kNotLoadable, kFailed}; }
+    static MailOutcome NoEntryPoint() { return {Kind::kNoEntryPoint, kFailed}; }
+};
+
+// Hands a message to the user's mail program, which shows its compose window (and logs on
+// first if it must), and waits until the user has sent or cancelled it. Subject and note text
+// are card bytes (Windows-1252); the transport converts them for the mail program and passes
+// line breaks as it expects them. An attachment must stay readable after Send returns: some
+// mail programs read it later.
+class MailTransport {
+  public:
+    virtual ~MailTransport() = default;
+    virtual MailOutcome Send(const MailMessage& message) = 0;
+};
+
+// The message shown for an outcome, with the application's name as caption and the
+// exclamation icon; empty when nothing is shown (sent, cancelled, logon failed). "\n" is a
+// line break within the message.
+std::string_view MailOutcomeMessage(const MailOutcome& outcome);
+
+}  // namespace tabula
