@@ -16,6 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kRecordsPerChunk = 2048;  // about 1 MiB of records per read or write
+constexpr std::size_t kFirstChunkRecords = 16;
 
 // Reads up to `size` bytes; fewer only at the end of the stream or on an error.
 std::size_t ReadSome(std::istream& in, char* into, std::size_t size) {
@@ -52,10 +53,14 @@ DeckReadResult ReadDeckFile(std::istream& in, Deck& deck) {
     const bool tagged = result.magic == kDeckMagic;
     const std::size_t record = tagged ? kDeckRecordSize : kDeckRecordSizeUntagged;
     std::int64_t remaining = std::max<std::int64_t>(result.announced, 0);
-    std::vector<char> chunk(record * kRecordsPerChunk);
+    // The buffer grows with the data that actually arrives, not with the count the header
+    // claims: a small file with a huge count costs no more than a small file.
+    std::size_t chunk_records = kFirstChunkRecords;
+    std::vector<char> chunk;
     while (remaining > 0) {
         const std::size_t wanted =
-            static_cast<std::size_t>(std::min<std::int64_t>(remaining, kRecordsPerChunk));
+            static_cast<std::size_t>(std::min<std::int64_t>(remaining, chunk_records));
+        chunk.resize(wanted * record);
         const std::size_t bytes = ReadSome(in, chunk.data(), wanted * record);
         const std::size_t whole = bytes / record;
         for (std::size_t r = 0; r < whole; ++r) {
@@ -73,6 +78,7 @@ DeckReadResult ReadDeckFile(std::istream& in, Deck& deck) {
             result.status = in.bad() ? Status::kReadError : Status::kTruncated;
             break;
         }
+        chunk_records = std::min(chunk_records * 2, kRecordsPerChunk);
     }
     deck.SortCards();
     return result;
@@ -96,8 +102,9 @@ bool WriteDeckFile(std::ostream& out, const Deck& deck) {
     WriteU32(header + 4, static_cast<std::uint32_t>(deck.Count()));
     out.write(header, sizeof header);
 
-    std::vector<char> chunk(kDeckRecordSize * kRecordsPerChunk);
     const int count = deck.Count();
+    std::vector<char> chunk(kDeckRecordSize *
+                            std::min(static_cast<std::size_t>(count), kRecordsPerChunk));
     for (int first = 0; first < count && out; first += static_cast<int>(kRecordsPerChunk)) {
         const int last = std::min(count, first + static_cast<int>(kRecordsPerChunk));
         char* at = chunk.data();
