@@ -1,0 +1,34 @@
+#include "app/about_dialog.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/dialog_units.h"
+
+namespace tabula {
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Tabula..."));
+    setFont(DialogFont());
+    const DialogUnits du(font());
+    setFixedSize(du.X(217), du.Y(74));
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QIcon(QStringLiteral(":/tabula/icon.png")).pixmap(32, 32));
+    icon->move(du.X(17), du.Y(15));
+    icon->resize(32, 32);
+
+    auto* text = new QLabel(QStringLiteral("Tabula, a card file\n"
+                                           "Keeps index cards in order\n"
+                                           "Free to use, copy and change"),
+                            this);
+    text->setGeometry(du.Rect(47, 9, 122, 30));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(du.Rect(82, 50, 50, 14));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace tabula

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "app/command_ids.h"
+
+namespace tabula {
+
+// What the enabling rules read: a snapshot of the program taken right before a menu opens or
+// an accelerator runs.
+struct CommandState {
+    int count = 0;
+    bool imported = false;
+    bool can_undo = false;
+    bool has_selection = false;
+    bool clipboard_has_text = false;
+    bool mail_available = false;
+};
+
+struct CommandSpec {
+    CommandId id;
+    std::string_view menu_text;  // '&' marks the mnemonic, '\t' the shortcut's name
+    std::string_view prompt;     // shown in the status bar while the item is highlighted
+};
+
+std::span<const CommandSpec> AllCommands();
+const CommandSpec& Spec(CommandId id);
+bool IsEnabled(CommandId id, const CommandState& state);
+
+}  // namespace tabula

@@ -1,0 +1,289 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+
+#include "app/about_dialog.h"
+#include "app/help_window.h"
+#include "app/keyboard_locks.h"
+#include "app/menu_bar.h"
+#include "app/settings.h"
+#include "app/status_panes.h"
+#include "app/window_placement.h"
+#include "commands/card_commands.h"
+#include "commands/edit_commands.h"
+#include "deck/deck.h"
+#include "stack/card_editor.h"
+
+namespace tabula {
+
+MainWindow::MainWindow(Deck& deck, Settings& settings, Prompts& prompts, QWidget* parent)
+    : QMainWindow(parent),
+      deck_(deck),
+      settings_(settings),
+      prompts_(prompts),
+      client_(new QWidget(this)),
+      status_(new StatusPanes(statusBar())),
+      stack_(new CardStack(
+          deck, client_, *this, [this] { return ClientHeight(); }, mail_available_)),
+      context_{deck, *stack_, prompts} {
+    ApplyPlacement();
+    setWindowTitle(QStringLiteral("Tabula - Untitled"));
+    setWindowIcon(QIcon(QStringLiteral(":/tabula/icon.png")));
+    client_->setAutoFillBackground(true);
+    client_->setBackgroundRole(QPalette::Base);
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+    qApp->installEventFilter(this);
+
+    BuildActions();
+    BuildShortcuts();
+
+    connect(&status_->CountTimer(), &QTimer::timeout, this, [this] {
+        status_->SetCount(deck_.Count());
+        RefreshLocks();
+    });
+    status_->CountTimer().start();
+    RefreshLocks();
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::BuildActions() {
+    for (const CommandSpec& spec : AllCommands()) {
+        auto* action = new QAction(
+            QString::fromUtf8(spec.menu_text.data(), static_cast<qsizetype>(spec.menu_text.size())),
+            this);
+        action->setStatusTip(
+            QString::fromUtf8(spec.prompt.data(), static_cast<qsizetype>(spec.prompt.size())));
+        const CommandId id = spec.id;
+        connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
+        actions_[id] = action;
+    }
+    BuildMenuBar(
+        menuBar(), [this](CommandId id) { return Action(id); },
+        [this](QMenu* menu) {
+            connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateActions);
+            connect(menu, &QMenu::aboutToHide, this, [this] { status_->ShowPrompt({}); });
+        });
+}
+
+// The accelerators: plain function keys. Each goes through Dispatch, so its rule is checked
+// at the moment it is pressed.
+void MainWindow::BuildShortcuts() {
+    const std::pair<Qt::Key, CommandId> keys[] = {
+        {Qt::Key_F1, CommandId::kHelpContents}, {Qt::Key_F2, CommandId::kNew},
+        {Qt::Key_F3, CommandId::kSave},         {Qt::Key_F4, CommandId::kFind},
+        {Qt::Key_F5, CommandId::kGoTo},         {Qt::Key_F7, CommandId::kAdd},
+    };
+    for (const auto& [key, id] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        const CommandId command = id;
+        connect(shortcut, &QShortcut::activated, this, [this, command] { Dispatch(command); });
+    }
+}
+
+QAction* MainWindow::Action(CommandId id) const {
+    return actions_.at(id);
+}
+
+CommandState MainWindow::State() const {
+    CommandState state;
+    state.count = deck_.Count();
+    state.imported = imported_;
+    state.mail_available = mail_available_;
+    if (state.count > 0) {
+        const CardEditor* editor = stack_->Editor();
+        state.can_undo = editor->document()->isUndoAvailable();
+        state.has_selection = editor->textCursor().hasSelection();
+        const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
+        state.clipboard_has_text = clip && clip->hasText();
+    }
+    return state;
+}
+
+void MainWindow::UpdateActions() {
+    const CommandState state = State();
+    for (const auto& [id, action] : actions_) {
+        action->setEnabled(IsEnabled(id, state));
+    }
+}
+
+bool MainWindow::Dispatch(CommandId id) {
+    if (!IsEnabled(id, State())) {
+        return false;
+    }
+    CardEditor& editor = *stack_->Editor();
+    switch (id) {
+        case CommandId::kAdd:
+            AddCard(context_);
+            break;
+        case CommandId::kIndex:
+            EditIndex(context_, IndexOrigin::kMenu);
+            break;
+        case CommandId::kGoTo:
+            GoToCard(context_);
+            break;
+        case CommandId::kDelete:
+            DeleteCard(context_);
+            break;
+        case CommandId::kUndo:
+            UndoEdit(editor);
+            break;
+        case CommandId::kCut:
+            CutText(editor, deck_);
+            break;
+        case CommandId::kCopy:
+            CopyText(editor);
+            break;
+        case CommandId::kPaste:
+            PasteText(editor, deck_);
+            break;
+        case CommandId::kExit:
+            close();
+            break;
+        case CommandId::kRestore:
+            Restore();
+            break;
+        case CommandId::kHelpContents:
+            HelpContents();
+            break;
+        case CommandId::kAbout:
+            About();
+            break;
+        default:
+            // File, import, export, Find, Tag, print and mail commands come with their own
+            // units; until then they do nothing.
+            break;
+    }
+    return true;
+}
+
+int MainWindow::ClientHeight() const {
+    return client_->height() + (statusBar()->isVisible() ? statusBar()->height() : 0);
+}
+
+void MainWindow::SetCurrentFile(const QString& path) {
+    current_file_ = path;
+    setWindowTitle(path.isEmpty() ? QStringLiteral("Tabula - Untitled")
+                                  : QStringLiteral("Tabula - %1").arg(path));
+}
+
+void MainWindow::ShowStatusMessage(const QString& text) {
+    status_->ShowStatusMessage(text);
+}
+
+void MainWindow::EditIndexFromStrip() {
+    EditIndex(context_, IndexOrigin::kStrip);
+}
+
+void MainWindow::PrintCard() {
+    Dispatch(CommandId::kPrintCard);
+}
+
+void MainWindow::SendCard() {
+    Dispatch(CommandId::kSendCard);
+}
+
+void MainWindow::OvertypeChanged(bool on) {
+    status_->SetOvertype(on);
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        status_->ShowPrompt(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize && !isMinimized()) {
+        stack_->LayoutStack();
+    } else if (event->type() == QEvent::KeyRelease) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_CapsLock || key == Qt::Key_NumLock) {
+            RefreshLocks();
+        }
+    } else if (event->type() == QEvent::ApplicationActivate) {
+        RefreshLocks();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::RefreshLocks() {
+    const KeyboardLocks locks = ReadKeyboardLocks();
+    status_->SetLocks(locks.caps, locks.num);
+}
+
+void MainWindow::ApplyPlacement() {
+    QRect rect = kStartupRect;
+    if (const std::optional<QString> value =
+            settings_.Value(QString::fromUtf8(kMainWindowPosKey))) {
+        if (const auto placement = ParsePlacement(value->toStdString())) {
+            rect = placement->Rect();
+        }
+    }
+    move(rect.topLeft());
+    resize(rect.size());
+}
+
+void MainWindow::SavePlacement() {
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        return;
+    }
+    const QRect rect(pos(), size());
+    const WindowPlacement placement{
+        0, 1, rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+    settings_.SetValue(QString::fromUtf8(kMainWindowPosKey),
+                       QString::fromStdString(FormatPlacement(placement)));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (close_check_ && !close_check_()) {
+        event->ignore();
+        stack_->FocusEditor();
+        return;
+    }
+    deck_.ClearDeck();
+    stack_->RefreshStack();
+    SavePlacement();
+    status_->CountTimer().stop();
+    if (help_) {
+        help_->close();
+    }
+    event->accept();
+}
+
+void MainWindow::Restore() {
+    setWindowState(Qt::WindowNoState);
+    move(kStartupRect.topLeft());
+    resize(kStartupRect.size());
+    stack_->LayoutStack();
+}
+
+void MainWindow::About() {
+    AboutDialog dialog(this);
+    dialog.exec();
+    stack_->FocusEditor();
+}
+
+void MainWindow::HelpContents() {
+    if (!help_) {
+        help_ = new HelpWindow(this);
+    }
+    help_->ShowContents();
+}
+
+}  // namespace tabula

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+
+#include "app/command_ids.h"
+#include "app/command_table.h"
+#include "app/help_window.h"
+#include "commands/command_context.h"
+#include "stack/card_stack.h"
+
+namespace tabula {
+
+class Deck;
+class HelpWindow;
+class Prompts;
+class Settings;
+class StatusPanes;
+
+// The main window is wiring: the menu bar and accelerators, the status bar and its timers, the
+// placement kept in the settings, and the dispatch of every command through its enabling rule
+// to the unit that carries it out.
+class MainWindow : public QMainWindow, public StackHost {
+    Q_OBJECT
+
+  public:
+    MainWindow(Deck& deck, Settings& settings, Prompts& prompts, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Runs the command if its rule allows it now; false when it was disabled.
+    bool Dispatch(CommandId id);
+    CommandState State() const;
+    // Applies every rule to its action, as before a menu opens.
+    void UpdateActions();
+    QAction* Action(CommandId id) const;
+
+    // The height of the client area: below the menu bar, status bar included.
+    int ClientHeight() const;
+    void SetCurrentFile(const QString& path);
+    const QString& CurrentFile() const { return current_file_; }
+    bool Imported() const { return imported_; }
+    void SetImported(bool imported) { imported_ = imported; }
+    // Asked before the window closes; false keeps it open. The file commands put the save
+    // prompt here.
+    void SetCloseCheck(std::function<bool()> check) { close_check_ = std::move(check); }
+
+    CardStack& Stack() { return *stack_; }
+    StatusPanes& Status() { return *status_; }
+    CommandContext& Context() { return context_; }
+    HelpWindow* Help() const { return help_; }
+
+    // StackHost
+    void ShowStatusMessage(const QString& text) override;
+    void EditIndexFromStrip() override;
+    void PrintCard() override;
+    void SendCard() override;
+    void OvertypeChanged(bool on) override;
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildActions();
+    void BuildShortcuts();
+    void ApplyPlacement();
+    void SavePlacement();
+    void RefreshLocks();
+    void Restore();
+    void About();
+    void HelpContents();
+
+    Deck& deck_;
+    Settings& settings_;
+    Prompts& prompts_;
+    bool mail_available_ = false;  // no mail transport yet
+    QWidget* client_;
+    StatusPanes* status_;
+    CardStack* stack_;
+    CommandContext context_;
+    std::map<CommandId, QAction*> actions_;
+    QString current_file_;
+    bool imported_ = false;
+    std::function<bool()> close_check_;
+    QPointer<HelpWindow> help_;
+};
+
+}  // namespace tabula

@@ -1,0 +1,98 @@
+#include "app/qt_prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "app/card_text.h"
+#include "commands/index_dialog.h"
+
+namespace tabula {
+
+namespace {
+
+QMessageBox::Icon ToQt(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::kInformation:
+            return QMessageBox::Information;
+        case MessageIcon::kWarning:
+            return QMessageBox::Warning;
+        case MessageIcon::kStop:
+            return QMessageBox::Critical;
+        case MessageIcon::kQuestion:
+            return QMessageBox::Question;
+        case MessageIcon::kNone:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::kOkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::kYesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::kYesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::kOk:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& r, bool save) {
+    QFileDialog dialog(owner, QString(), r.initial_folder, r.filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(r.must_exist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(r.default_extension);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !r.overwrite_prompt);
+    if (!r.initial_name.isEmpty()) {
+        dialog.selectFile(r.initial_name);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().front();
+}
+
+}  // namespace
+
+Answer QtPrompts::Message(const QString& text, const QString& caption, MessageIcon icon,
+                          MessageButtons buttons) {
+    QMessageBox box(ToQt(icon), caption, text, ToQt(buttons), owner_);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::kYes;
+        case QMessageBox::No:
+            return Answer::kNo;
+        case QMessageBox::Ok:
+            return Answer::kOk;
+        default:
+            return buttons == MessageButtons::kOk ? Answer::kOk : Answer::kCancel;
+    }
+}
+
+std::optional<QString> QtPrompts::OpenFile(const FileDialogRequest& request) {
+    return RunFileDialog(owner_, request, false);
+}
+
+std::optional<QString> QtPrompts::SaveFile(const FileDialogRequest& request) {
+    return RunFileDialog(owner_, request, true);
+}
+
+std::optional<std::string> QtPrompts::IndexText(IndexMode mode, const std::string& text) {
+    IndexDialog dialog(mode, CardToQString(text), *this, owner_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return CardFromQString(dialog.Text());
+}
+
+bool QtPrompts::ChoosePrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, owner_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace tabula

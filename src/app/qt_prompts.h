@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/prompts.h"
+
+class QWidget;
+
+namespace tabula {
+
+// The real dialogs: QMessageBox, QFileDialog, the Index dialog and QPrintDialog, owned by the
+// main window.
+class QtPrompts final : public Prompts {
+  public:
+    explicit QtPrompts(QWidget* owner = nullptr) : owner_(owner) {}
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
+    Answer Message(const QString& text, const QString& caption, MessageIcon icon,
+                   MessageButtons buttons) override;
+    std::optional<QString> OpenFile(const FileDialogRequest& request) override;
+    std::optional<QString> SaveFile(const FileDialogRequest& request) override;
+    std::optional<std::string> IndexText(IndexMode mode, const std::string& text) override;
+    bool ChoosePrinter(QPrinter& printer) override;
+
+  private:
+    QWidget* owner_;
+};
+
+}  // namespace tabula

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace tabula {
+
+class CardEditor;
+class Deck;
+
+// Edit > Undo, Cut, Copy, Paste on the card editor. The editor stores every change of its
+// text in the front card itself; Cut and Paste also mark the deck changed, Undo does not.
+void UndoEdit(CardEditor& editor);
+void CutText(CardEditor& editor, Deck& deck);
+void CopyText(CardEditor& editor);
+void PasteText(CardEditor& editor, Deck& deck);
+
+}  // namespace tabula

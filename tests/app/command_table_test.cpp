@@ -1,0 +1,62 @@
+#include "app/command_table.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tabula {
+namespace {
+
+using enum CommandId;
+
+TEST(CommandTableTest, AnEmptyDeckLeavesOnlyTheCommandsThatNeedNoCard) {
+    const CommandState empty{.count = 0,
+                             .imported = false,
+                             .can_undo = true,
+                             .has_selection = true,
+                             .clipboard_has_text = true,
+                             .mail_available = true};
+    const std::set<CommandId> enabled{kNew,      kOpen,         kImportCardfile, kPrintTag,
+                                      kSendList, kSendTag,      kExit,           kAdd,
+                                      kRestore,  kHelpContents, kAbout};
+    for (const CommandSpec& spec : AllCommands()) {
+        EXPECT_EQ(IsEnabled(spec.id, empty), enabled.contains(spec.id))
+            << static_cast<int>(spec.id);
+    }
+}
+
+TEST(CommandTableTest, RulesThatReadMoreThanTheCount) {
+    CommandState s{.count = 3};
+    EXPECT_TRUE(IsEnabled(kSave, s));
+    s.imported = true;
+    EXPECT_FALSE(IsEnabled(kSave, s));
+    EXPECT_TRUE(IsEnabled(kSaveAs, s));
+
+    EXPECT_FALSE(IsEnabled(kSendCard, s));
+    s.mail_available = true;
+    EXPECT_TRUE(IsEnabled(kSendCard, s));
+
+    EXPECT_FALSE(IsEnabled(kUndo, s));
+    EXPECT_FALSE(IsEnabled(kCut, s));
+    EXPECT_FALSE(IsEnabled(kCopy, s));
+    EXPECT_FALSE(IsEnabled(kPaste, s));
+    s.can_undo = true;
+    s.has_selection = true;
+    s.clipboard_has_text = true;
+    EXPECT_TRUE(IsEnabled(kUndo, s));
+    EXPECT_TRUE(IsEnabled(kCut, s));
+    EXPECT_TRUE(IsEnabled(kCopy, s));
+    EXPECT_TRUE(IsEnabled(kPaste, s));
+}
+
+TEST(CommandTableTest, TextsOfTheMenuAndTheStatusBar) {
+    EXPECT_EQ(AllCommands().size(), 28u);
+    EXPECT_EQ(Spec(kGoTo).menu_text, "&Go To...\tF5");
+    EXPECT_EQ(Spec(kFind).prompt, "Find all occurences of specified text");
+    EXPECT_EQ(Spec(kUndo).menu_text, "&Undo\t");
+    EXPECT_EQ(Spec(kExportText).prompt, "Exports a ASCII text file");
+    EXPECT_EQ(Spec(kSendCard).prompt, "Email the front card");
+}
+
+}  // namespace
+}  // namespace tabula

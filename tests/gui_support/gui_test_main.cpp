@@ -1,0 +1,16 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+
+#include "app/application.h"
+
+// gtest_discover_tests runs the binary at build time without the tests' environment, so the
+// offscreen platform is chosen here when nothing else is asked for.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    tabula::InitResources();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/command_ids.h"
+#include "app/main_window.h"
+#include "deck/deck.h"
+#include "gui_support/memory_settings.h"
+#include "gui_support/scripted_prompts.h"
+
+namespace tabula {
+class CardEditor;
+class FrontCardWindow;
+class StackView;
+}  // namespace tabula
+
+namespace tabula::test {
+
+// A main window on the offscreen platform with scripted prompts and settings in memory.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void TearDown() override;
+
+    // Builds and shows the window (the settings may be filled in before).
+    MainWindow& Open();
+    // Fills the deck with these indexes (front = smallest) and shows it.
+    void Cards(const std::vector<std::string>& indexes);
+    // Sets the client area's height exactly.
+    void SetClientHeight(int height);
+    // Runs a command as the menu would: fails the test if its rule disables it.
+    bool Trigger(CommandId id);
+
+    CardEditor& Editor();
+    FrontCardWindow& Front();
+    StackView& View();
+    std::vector<std::string> Ring() const;
+
+    Deck deck;
+    MemorySettings settings;
+    ScriptedPrompts prompts;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace tabula::test

@@ -1,0 +1,53 @@
+#include "gui_support/scripted_prompts.h"
+
+#include <gtest/gtest.h>
+
+namespace tabula::test {
+
+Answer ScriptedPrompts::Message(const QString& text, const QString& caption, MessageIcon icon,
+                                MessageButtons buttons) {
+    messages.push_back({text, caption, icon, buttons});
+    if (buttons == MessageButtons::kOk) {
+        return Answer::kOk;  // nothing to choose
+    }
+    if (message_answers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return Answer::kCancel;
+    }
+    const Answer answer = message_answers.front();
+    message_answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPrompts::OpenFile(const FileDialogRequest& request) {
+    return SaveFile(request);
+}
+
+std::optional<QString> ScriptedPrompts::SaveFile(const FileDialogRequest& request) {
+    file_requests.push_back(request);
+    if (file_answers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog";
+        return std::nullopt;
+    }
+    auto answer = file_answers.front();
+    file_answers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> ScriptedPrompts::IndexText(IndexMode mode, const std::string& text) {
+    index_requests.push_back({mode, text});
+    if (index_answers.empty()) {
+        ADD_FAILURE() << "unexpected Index dialog";
+        return std::nullopt;
+    }
+    auto answer = index_answers.front();
+    index_answers.pop_front();
+    return answer;
+}
+
+bool ScriptedPrompts::ChoosePrinter(QPrinter&) {
+    ADD_FAILURE() << "unexpected Print dialog";
+    return false;
+}
+
+}  // namespace tabula::test

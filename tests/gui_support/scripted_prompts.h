@@ -1,0 +1,47 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/prompts.h"
+
+namespace tabula::test {
+
+// Records every question and answers from queues. A question with no answer queued fails the
+// test and is answered with Cancel.
+class ScriptedPrompts final : public Prompts {
+  public:
+    struct Message {
+        QString text;
+        QString caption;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+    struct IndexRequest {
+        IndexMode mode;
+        std::string text;
+    };
+
+    Answer Message(const QString& text, const QString& caption, MessageIcon icon,
+                   MessageButtons buttons) override;
+    std::optional<QString> OpenFile(const FileDialogRequest& request) override;
+    std::optional<QString> SaveFile(const FileDialogRequest& request) override;
+    std::optional<std::string> IndexText(IndexMode mode, const std::string& text) override;
+    bool ChoosePrinter(QPrinter& printer) override;
+
+    // Queue the answers.
+    void AnswerIndex(std::optional<std::string> text) { index_answers.push_back(std::move(text)); }
+    void AnswerMessage(Answer answer) { message_answers.push_back(answer); }
+
+    std::deque<std::optional<std::string>> index_answers;
+    std::deque<Answer> message_answers;
+    std::deque<std::optional<QString>> file_answers;
+
+    std::vector<struct Message> messages;
+    std::vector<IndexRequest> index_requests;
+    std::vector<FileDialogRequest> file_requests;
+};
+
+}  // namespace tabula::test

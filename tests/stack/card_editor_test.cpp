@@ -1,0 +1,199 @@
+#include "stack/card_editor.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QListView>
+#include <QTest>
+
+#include "app/status_panes.h"
+#include "gui_support/main_window_fixture.h"
+#include "gui_support/typing.h"
+#include "stack/card_menu.h"
+#include "stack/front_card_window.h"
+
+namespace tabula::test {
+namespace {
+
+class CardEditorTest : public MainWindowTest {
+  protected:
+    void Type(const QString& text) { QTest::keyClicks(&Editor(), text); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(&Editor(), key, mods);
+    }
+};
+
+TEST_F(CardEditorTest, TypingStoresTheBodyAtOnceAndMarksTheDeck) {
+    Cards({"a", "b"});
+    deck.ClearModified();
+    Type("hi");
+    EXPECT_EQ(deck.Front().Body(), "hi");
+    EXPECT_TRUE(deck.Modified());
+    Key(Qt::Key_Return);
+    Type("there");
+    EXPECT_EQ(deck.Front().Body(), "hi\r\nthere");
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(deck.Front().Body(), "hi\r\nther");
+    EXPECT_EQ(deck.At(1).Body(), "");
+}
+
+TEST_F(CardEditorTest, AnArrowKeyMarksTheDeckChangedWithoutChangingTheText) {
+    Cards({"a"});
+    deck.SetBody(0, "text");
+    window->Stack().RefreshStack();
+    deck.ClearModified();
+    Key(Qt::Key_Right);
+    EXPECT_TRUE(deck.Modified());
+    EXPECT_EQ(deck.Front().Body(), "text");
+}
+
+TEST_F(CardEditorTest, LoadingACardDoesNotMarkTheDeck) {
+    Cards({"a", "b"});
+    deck.SetBody(1, "body of b");
+    deck.ClearModified();
+    window->Stack().Next();
+    EXPECT_EQ(Editor().toPlainText(), "body of b");
+    EXPECT_FALSE(deck.Modified());
+}
+
+TEST_F(CardEditorTest, The512thCharacterIsTypedAndTheCardKeeps511) {
+    Cards({"a"});
+    Type(QString(510, QChar(u'x')));
+    Type("yz");
+    EXPECT_EQ(Editor().StoredLength(), 512);
+    EXPECT_EQ(deck.Front().Body(), std::string(510, 'x') + "y");
+    Type("!");  // a 513th is refused
+    EXPECT_EQ(Editor().StoredLength(), 512);
+    EXPECT_EQ(Editor().toPlainText(), QString(510, QChar(u'x')) + "yz");
+}
+
+TEST_F(CardEditorTest, ALineBreakCountsTwoTowardsTheLimit) {
+    Cards({"a"});
+    Type(QString(511, QChar(u'x')));
+    Key(Qt::Key_Return);  // would make 513 as stored
+    EXPECT_EQ(Editor().StoredLength(), 511);
+    EXPECT_EQ(Editor().blockCount(), 1);
+}
+
+TEST_F(CardEditorTest, APasteIsCutToTheLimit) {
+    Cards({"a"});
+    Type(QString(500, QChar(u'x')));
+    QGuiApplication::clipboard()->setText(QString(20, QChar(u'p')));
+    Key(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(Editor().StoredLength(), 512);
+    EXPECT_EQ(deck.Front().Body(), std::string(500, 'x') + std::string(11, 'p'));
+}
+
+TEST_F(CardEditorTest, CharactersWithoutAByteShowAndStoreAsQuestionMarks) {
+    Cards({"a"});
+    TypeText(&Editor(), QString::fromUtf8("caf\u00e9 \u2192 \u20ac"));
+    EXPECT_EQ(Editor().toPlainText(), QString::fromUtf8("caf\u00e9 ? \u20ac"));
+    EXPECT_EQ(deck.Front().Body(), "caf\xe9 ? \x80");
+
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("\U0001F600!"));
+    Key(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(deck.Front().Body(), "caf\xe9 ? \x80?!");
+    // One Undo takes back the paste and its repair together.
+    Editor().undo();
+    EXPECT_EQ(deck.Front().Body(), "caf\xe9 ? \x80");
+}
+
+TEST_F(CardEditorTest, InsertTogglesOvertypeAndTheOvrPane) {
+    Cards({"a"});
+    StatusPanes& status = window->Status();
+    EXPECT_EQ(status.Overtype(), "");
+    Key(Qt::Key_Insert);
+    EXPECT_EQ(status.Overtype(), "OVR");
+    EXPECT_TRUE(Editor().overwriteMode());
+
+    // Held down: the repeats do not toggle it again.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Insert, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(&Editor(), &repeat);
+    EXPECT_EQ(status.Overtype(), "OVR");
+
+    // The keypad's Ins, Shift+Ins and Ctrl+Ins leave it alone.
+    Key(Qt::Key_Insert, Qt::KeypadModifier);
+    Key(Qt::Key_Insert, Qt::ShiftModifier);
+    Key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(status.Overtype(), "OVR");
+
+    Key(Qt::Key_Insert);
+    EXPECT_EQ(status.Overtype(), "");
+    EXPECT_FALSE(Editor().overwriteMode());
+}
+
+TEST_F(CardEditorTest, CtrlBStepsThroughBankAndBird) {
+    Cards({"apple", "avocado", "bank", "Bird", "cherry"});
+    Key(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(deck.Front().Index(), "bank");
+    Key(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(deck.Front().Index(), "Bird");
+    Key(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(deck.Front().Index(), "bank");
+    EXPECT_EQ(Editor().toPlainText(), "") << "Ctrl+letter never edits";
+}
+
+TEST_F(CardEditorTest, CtrlLetterWithTheOnlyMatchAtTheFrontMovesNothing) {
+    Cards({"apple", "bank", "cherry"});
+    window->Stack().BringToFront(1);
+    Type("kept");
+    Key(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(deck.Front().Index(), "bank");
+    EXPECT_EQ(Editor().toPlainText(), "kept");
+    Key(Qt::Key_Z, Qt::ControlModifier);  // no card begins with z
+    EXPECT_EQ(deck.Front().Index(), "bank");
+    EXPECT_EQ(deck.Front().Body(), "kept");
+}
+
+TEST_F(CardEditorTest, EditsReachTheCardBeforeCtrlLetterTurnsTheRing) {
+    Cards({"apple", "bank"});
+    Type("abc");
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Delete);
+    Key(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(deck.Front().Index(), "bank");
+    EXPECT_EQ(deck.At(1).Body(), "bc");
+}
+
+TEST_F(CardEditorTest, TheCardMenuListsTheRingAndBringsTheChoiceToTheFront) {
+    Cards({"a", "b", "c"});
+    Type("xyz");
+    Key(Qt::Key_Left);
+    const int caret = Editor().textCursor().position();
+    QTest::mouseClick(Editor().viewport(), Qt::RightButton, {}, QPoint(50, 20));
+    CardMenu* menu = window->Stack().OpenMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(Editor().textCursor().position(), caret) << "the right click leaves the caret";
+    QAbstractItemModel* model = menu->View()->model();
+    ASSERT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(model->index(0, 0).data().toString(), "a");
+    EXPECT_EQ(model->index(2, 0).data().toString(), "c");
+
+    const QRect third = menu->View()->visualRect(model->index(2, 0));
+    QTest::mouseClick(menu->View()->viewport(), Qt::LeftButton, {}, third.center());
+    EXPECT_EQ(deck.Front().Index(), "c");
+    EXPECT_EQ(deck.At(1).Body(), "xyz") << "the edit stayed with card a";
+    QTRY_VERIFY(window->Stack().OpenMenu() == nullptr);
+}
+
+TEST_F(CardEditorTest, TheCardMenuOfAMillionCardsOpensWithRowsOnDemand) {
+    Open();
+    for (int i = 0; i < 1000000; ++i) {
+        deck.CreateCard("card " + std::to_string(i));
+    }
+    deck.SortCards();
+    window->Stack().RefreshStack();
+    window->Stack().OpenCardMenu(window->mapToGlobal(QPoint(10, 10)));
+    CardMenu* menu = window->Stack().OpenMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->View()->model()->rowCount(), 1000000);
+    menu->View()->scrollToBottom();
+    QTest::keyClick(menu->View(), Qt::Key_End);
+    QTest::keyClick(menu->View(), Qt::Key_Return);
+    EXPECT_EQ(deck.Front().Index(), deck.At(0).Index());
+    EXPECT_EQ(deck.Front().Index(), "card 999999");
+}
+
+}  // namespace
+}  // namespace tabula::test
