@@ -76,7 +76,9 @@ class MainWindow : public QMainWindow, public StackHost {
     Deck& deck_;
     Settings& settings_;
     Prompts& prompts_;
-    bool mail_available_ = false;  // no mail transport yet
+    // Mail goes through output/mail_transport.h once the mail commands are built; until then
+    // it is not offered.
+    bool mail_available_ = false;
     QWidget* client_;
     StatusPanes* status_;
     CardStack* stack_;
