@@ -171,7 +171,8 @@ bool MainWindow::Dispatch(CommandId id) {
 }
 
 int MainWindow::ClientHeight() const {
-    return client_->height() + (statusBar()->isVisible() ? statusBar()->height() : 0);
+    // isHidden, not isVisible: while the window is being shown the bar is not visible yet.
+    return client_->height() + (statusBar()->isHidden() ? 0 : statusBar()->height());
 }
 
 void MainWindow::SetCurrentFile(const QString& path) {

@@ -1,0 +1,237 @@
+// The real tabula under Xvfb, driven with real key presses and mouse clicks through xdotool;
+// the checks read what a user would see: the title and the window's pixels.
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "e2e/x_session.h"
+
+namespace tabula::test {
+namespace {
+
+constexpr int kWidth = 600;
+constexpr int kHeight = 460;
+
+bool IsInk(QColor c) {
+    return c.lightness() < 110;
+}
+
+// Whether a rectangle of the image holds dark (text) pixels.
+bool HasInk(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (IsInk(image.pixelColor(x, y))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+class EndToEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!XSession::XvfbInstalled()) {
+            GTEST_SKIP() << "Xvfb is not installed";
+        }
+        ASSERT_TRUE(XSession::XdotoolInstalled()) << "xdotool is needed to drive the program";
+        QString error;
+        ASSERT_TRUE(x_.Start(&error)) << error.toStdString();
+        ASSERT_TRUE(home_.isValid());
+        // The program's settings live in this test's own folder, with a known placement.
+        const QString config = home_.filePath(QStringLiteral("config/Tabula"));
+        ASSERT_TRUE(QDir().mkpath(config));
+        QFile settings(config + QStringLiteral("/tabula.conf"));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write(QStringLiteral("[Settings]\nMainWindowPos=0:1:0:0:%1:%2\n")
+                           .arg(kWidth)
+                           .arg(kHeight)
+                           .toUtf8());
+    }
+
+    void TearDown() override {
+        if (program_.state() != QProcess::NotRunning) {
+            program_.kill();
+            program_.waitForFinished(5000);
+        }
+    }
+
+    // Starts tabula and waits for its main window with this title.
+    QString Launch(const QStringList& args, const QString& title) {
+        QProcessEnvironment env = x_.Environment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("HOME"), home_.path());
+        program_.setProcessEnvironment(env);
+        program_.setProcessChannelMode(QProcess::ForwardedChannels);
+        program_.start(QStringLiteral(TABULA_EXE), args);
+        EXPECT_TRUE(program_.waitForStarted(10000));
+        const QString window = WaitForWindow(title);
+        if (!window.isEmpty()) {
+            Xdotool({"windowfocus", "--sync", window});
+        }
+        return window;
+    }
+
+    QString WaitForWindow(const QString& title) {
+        const auto found =
+            x_.Xdotool({"search", "--sync", "--onlyvisible", "--name",
+                        QStringLiteral("^%1$").arg(QRegularExpression::escape(title))});
+        EXPECT_TRUE(found) << "no window titled " << title.toStdString();
+        return found ? found->split('\n').first() : QString();
+    }
+
+    std::optional<QString> Xdotool(const QStringList& args) { return x_.Xdotool(args); }
+
+    void Keys(const QStringList& keys) {
+        QStringList args{"key", "--delay", "40"};
+        args += keys;
+        ASSERT_TRUE(Xdotool(args));
+    }
+    void Type(const QString& text) { ASSERT_TRUE(Xdotool({"type", "--delay", "40", text})); }
+
+    // Adds a card through F7 and the Add Card dialog, then types its body.
+    void AddCard(const QString& window, const QString& index, const QString& body) {
+        Keys({"F7"});
+        const QString dialog = WaitForWindow(QStringLiteral("Add Card"));
+        ASSERT_FALSE(dialog.isEmpty());
+        Xdotool({"windowfocus", "--sync", dialog});
+        Type(index);
+        Keys({"Return"});
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                return !Xdotool({"search", "--onlyvisible", "--name", "^Add Card$"});
+            },
+            10000));
+        Xdotool({"windowfocus", "--sync", window});
+        if (!body.isEmpty()) {
+            Type(body);
+        }
+    }
+
+    QImage GrabWhen(unsigned long window, const std::function<bool(const QImage&)>& ready) {
+        QImage image;
+        // On time-out the last grab goes back; the caller's checks say what is wrong with it.
+        [[maybe_unused]] const bool ready_in_time = QTest::qWaitFor(
+            [&] {
+                image = x_.Grab(window);
+                return !image.isNull() && ready(image);
+            },
+            10000);
+        return image;
+    }
+
+    XSession x_;
+    QTemporaryDir home_;
+    QProcess program_;
+};
+
+// Where card k of the cascade lies in the window: the client area ends at the window's bottom
+// edge, so the cards are placed from there whatever the menu bar's height.
+QRect CardInWindow(int k, int window_height) {
+    return QRect(25 * k, window_height - 218 - 25 * k, 400, 200);
+}
+
+TEST_F(EndToEndTest, AddingCardsAndMovingThroughThemWithKeysAndClicks) {
+    const QString window = Launch({}, QStringLiteral("Tabula - Untitled"));
+    ASSERT_FALSE(window.isEmpty());
+    EXPECT_EQ(Xdotool({"getwindowname", window}).value_or(QString()), "Tabula - Untitled");
+    const unsigned long id = window.toULong();
+
+    AddCard(window, QStringLiteral("cherry"), QStringLiteral("ripe and red"));
+    AddCard(window, QStringLiteral("apple"), QString());
+    AddCard(window, QStringLiteral("banana"), QString());
+    // The ring is banana, cherry, apple: banana in front with an empty body.
+
+    const QRect front = CardInWindow(0, kHeight);
+    const QRect strip(front.left() + 3, front.top() + 2, 280, 22);
+    const QRect body(front.left() + 5, front.top() + 30, 300, 40);
+    const QImage first = GrabWhen(id, [&](const QImage& image) {
+        return image.height() == kHeight && HasInk(image, strip) &&
+               IsInk(image.pixelColor(CardInWindow(2, kHeight).topLeft() + QPoint(200, 0)));
+    });
+    ASSERT_EQ(first.size(), QSize(kWidth, kHeight));
+
+    // The cascade: three bordered cards, 25 pixels apart, front card at the bottom left.
+    for (int k = 0; k < 3; ++k) {
+        const QRect card = CardInWindow(k, kHeight);
+        EXPECT_TRUE(IsInk(first.pixelColor(card.left() + 200, card.top())))
+            << "top border of " << k;
+        EXPECT_TRUE(IsInk(first.pixelColor(card.left(), card.top() + 10)))
+            << "left border of " << k;
+        EXPECT_TRUE(HasInk(first, QRect(card.left() + 3, card.top() + 3, 100, 18)))
+            << "index of card " << k;
+    }
+    const QColor face = first.pixelColor(front.left() + 1 + 300, front.top() + 1 + 12);
+    EXPECT_NE(face, QColor(Qt::white)) << "the front strip has the button face";
+    EXPECT_EQ(first.pixelColor(front.left() + 1 + 396, front.top() + 1 + 12), face);
+    const QRect behind = CardInWindow(1, kHeight);
+    EXPECT_EQ(first.pixelColor(behind.left() + 1 + 350, behind.top() + 1 + 12), QColor(Qt::white));
+    EXPECT_FALSE(HasInk(first, body)) << "banana's body is empty";
+    const QRect back = CardInWindow(2, kHeight);
+    EXPECT_FALSE(HasInk(first, QRect(back.right() + 10, 40, 100, back.top() - 40)))
+        << "nothing above and right of the cascade";
+    const QImage banana_strip = first.copy(strip);
+
+    // Next, clicked: cherry comes to the front with the body typed into it.
+    const QPoint next = front.topLeft() + QPoint(1 + 320 + 12, 1 + 12);
+    ASSERT_TRUE(Xdotool({"mousemove", "--window", window, QString::number(next.x()),
+                         QString::number(next.y()), "click", "1"}));
+    const QImage second = GrabWhen(id, [&](const QImage& image) {
+        return image.copy(strip) != banana_strip && HasInk(image, body);
+    });
+    EXPECT_NE(second.copy(strip), banana_strip);
+    EXPECT_TRUE(HasInk(second, body)) << "cherry's body was stored and shows again";
+
+    // Ctrl+B: banana, the only card beginning with b, comes back to the front.
+    Keys({"ctrl+b"});
+    const QImage third = GrabWhen(id, [&](const QImage& image) {
+        return image.copy(strip) == banana_strip && !HasInk(image, body);
+    });
+    EXPECT_EQ(third.copy(strip), banana_strip);
+    EXPECT_FALSE(HasInk(third, body));
+    EXPECT_EQ(Xdotool({"getwindowname", window}).value_or(QString()), "Tabula - Untitled");
+
+    // File > Exit from the keyboard; the placement is written back in the normal state.
+    Keys({"alt+f", "x"});
+    EXPECT_TRUE(program_.waitForFinished(10000));
+    QFile settings(home_.filePath(QStringLiteral("config/Tabula/tabula.conf")));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(settings.readAll().contains(
+        QStringLiteral("MainWindowPos=0:1:0:0:%1:%2").arg(kWidth).arg(kHeight).toUtf8()));
+}
+
+TEST_F(EndToEndTest, TheSampleDeckOpensAsACascade) {
+    const QString sample = QStringLiteral(TABULA_SAMPLE_DECK);
+    const QString window = Launch({sample}, QStringLiteral("Tabula - %1").arg(sample));
+    ASSERT_FALSE(window.isEmpty());
+    const unsigned long id = window.toULong();
+    const int visible = (kHeight - 18 - 25) / 25;  // cards whose strip starts inside the client
+    const QImage image = GrabWhen(id, [&](const QImage& img) {
+        return img.height() == kHeight &&
+               HasInk(img,
+                      QRect(CardInWindow(5, kHeight).topLeft() + QPoint(3, 3), QSize(100, 18)));
+    });
+    ASSERT_EQ(image.size(), QSize(kWidth, kHeight));
+    for (int k = 0; k < 10 && k < visible - 2; ++k) {
+        const QRect card = CardInWindow(k, kHeight);
+        EXPECT_TRUE(IsInk(image.pixelColor(card.left(), card.top() + 10))) << "card " << k;
+        EXPECT_TRUE(HasInk(image, QRect(card.left() + 3, card.top() + 3, 100, 18))) << "card " << k;
+    }
+    const QByteArray shot = qgetenv("TABULA_E2E_SCREENSHOT");
+    if (!shot.isEmpty()) {
+        image.save(QString::fromLocal8Bit(shot));
+    }
+}
+
+}  // namespace
+}  // namespace tabula::test
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
