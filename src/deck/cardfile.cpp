@@ -55,19 +55,16 @@ class Importer {
 
     void Run() {
         const bool rrg = result_.layout == CardfileLayout::kRrg;
-        ByteReader header(bytes_, kSignatureSize);
-        if (rrg && !header.U32()) {  // the last object id: Tabula makes no objects
+        const std::size_t header_size = rrg ? kHeaderSizeRrg : kHeaderSizeMgc;
+        if (bytes_.size() < header_size) {
             Damaged(-1, {}, "the file ends inside its header");
             return;
         }
-        const auto count = header.U16();
-        if (!count) {
-            Damaged(-1, {}, "the file ends inside its header");
-            return;
-        }
-        result_.announced = *count;
+        // The count ends the header. "RRG" has the last object id before it, which only
+        // matters to a program that adds objects.
+        result_.announced = ReadU16(bytes_.data() + header_size - 2);
 
-        ByteReader entries(bytes_, header.Offset());
+        ByteReader entries(bytes_, header_size);
         for (int k = 0; k < result_.announced; ++k) {
             const auto raw = entries.Take(kEntrySize);
             if (!raw) {
