@@ -87,7 +87,7 @@ class Importer {
         ByteReader data(bytes_, entry.data_offset);
         const auto picture = data.U16();
         if (!picture) {
-            return Damaged(k, entry.index, "the file ends inside it");
+            return Damaged(k, entry.index, "the file ends inside its data");
         }
         if (*picture != 0 && !data.Skip(kPictureGeometry + *picture)) {
             return Damaged(k, entry.index, "the file ends inside its picture");
@@ -104,7 +104,7 @@ class Importer {
         ByteReader data(bytes_, entry.data_offset);
         const auto has_object = data.U16();
         if (!has_object) {
-            return Damaged(k, entry.index, "the file ends inside it");
+            return Damaged(k, entry.index, "the file ends inside its data");
         }
         if (*has_object != 0) {
             if (!data.U32()) {

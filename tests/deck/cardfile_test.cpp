@@ -484,6 +484,8 @@ TEST(CardfileRrgDamage, AFileThatEndsInsideAnObjectKeepsOnlyTheCardsBeforeIt) {
         EXPECT_EQ(Bodies(deck), std::vector<std::string>{"alpha"});
         if (cut == start) {
             EXPECT_EQ(result.problem, "its data lies outside the file");
+        } else if (cut < start + 2) {
+            EXPECT_EQ(result.problem, "the file ends inside its data");
         } else if (cut > start + 6 && cut < object_end) {
             const bool in_object = result.problem == "the file ends inside its object" ||
                                    result.problem.ends_with("runs past the end of the file");
