@@ -1,6 +1,7 @@
 #include "bench_data.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -235,6 +236,12 @@ FileBytes ReadInOneGo(const fs::path& path) {
     }
     ::close(fd);
     return bytes;
+}
+
+long PageFaults() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
 }
 
 void Fail(std::string_view message) {

@@ -75,6 +75,11 @@ struct FileBytes {
 };
 FileBytes ReadInOneGo(const std::filesystem::path& path);
 
+// Pages the system has handed this process so far (minor page faults). Fresh pages cost far
+// more on some virtual machines than the copying they are for, so the file benchmarks report
+// how many they took.
+long PageFaults();
+
 // Prints the message and ends the program: a benchmark whose data cannot be made measures
 // nothing worth reporting.
 [[noreturn]] void Fail(std::string_view message);
