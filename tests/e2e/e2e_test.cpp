@@ -148,7 +148,8 @@ TEST_F(EndToEndTest, AddingCardsAndMovingThroughThemWithKeysAndClicks) {
 
     const QRect front = CardInWindow(0, kHeight);
     const QRect strip(front.left() + 3, front.top() + 2, 280, 22);
-    const QRect body(front.left() + 5, front.top() + 30, 300, 40);
+    // Right of the caret, which blinks at the start of the first line.
+    const QRect body(front.left() + 20, front.top() + 30, 280, 40);
     const QImage first = GrabWhen(id, [&](const QImage& image) {
         return image.height() == kHeight && HasInk(image, strip) &&
                IsInk(image.pixelColor(CardInWindow(2, kHeight).topLeft() + QPoint(200, 0)));

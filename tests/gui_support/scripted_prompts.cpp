@@ -29,8 +29,11 @@ std::optional<QString> ScriptedPrompts::SaveFile(const FileDialogRequest& reques
         ADD_FAILURE() << "unexpected file dialog";
         return std::nullopt;
     }
-    auto answer = file_answers.front();
+    const QString answer = file_answers.front();
     file_answers.pop_front();
+    if (answer.isEmpty()) {
+        return std::nullopt;
+    }
     return answer;
 }
 

@@ -37,7 +37,7 @@ class ScriptedPrompts final : public Prompts {
 
     std::deque<std::optional<std::string>> index_answers;
     std::deque<Answer> message_answers;
-    std::deque<std::optional<QString>> file_answers;
+    std::deque<QString> file_answers;  // an empty name cancels the dialog
 
     std::vector<struct Message> messages;
     std::vector<IndexRequest> index_requests;

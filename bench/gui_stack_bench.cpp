@@ -1,0 +1,187 @@
+// The card commands and the stack view at scale: each command is timed with the repaint it
+// causes (RefreshStack paints before it returns), on decks of 1,000 and 1,000,000 cards.
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/prompts.h"
+#include "app/settings.h"
+#include "commands/card_commands.h"
+#include "deck/deck.h"
+#include "stack/card_stack.h"
+#include "stack/front_card_window.h"
+#include "stack/stack_view.h"
+
+namespace tabula {
+namespace {
+
+// Answers every question at once: the Index dialog with `index_answer`, questions with Yes.
+class AnsweringPrompts final : public Prompts {
+  public:
+    Answer Message(const QString&, const QString&, MessageIcon, MessageButtons) override {
+        return Answer::kYes;
+    }
+    std::optional<QString> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> IndexText(IndexMode, const std::string&) override {
+        return index_answer;
+    }
+    bool ChoosePrinter(QPrinter&) override { return false; }
+
+    std::string index_answer;
+};
+
+class NoSettings final : public Settings {
+  public:
+    std::optional<QString> Value(const QString&) const override { return std::nullopt; }
+    void SetValue(const QString&, const QString&) override {}
+};
+
+// Indexes spread over the alphabet like words: a letter, then random letters and a number.
+std::string RandomIndex(std::mt19937& random) {
+    std::uniform_int_distribution<int> letter(0, 25);
+    std::uniform_int_distribution<int> length(4, 20);
+    std::string index(1, static_cast<char>('A' + letter(random)));
+    for (int i = length(random); i > 0; --i) {
+        index += static_cast<char>('a' + letter(random));
+    }
+    return index + ' ' + std::to_string(random() % 100000);
+}
+
+struct Fixture {
+    Deck deck;
+    NoSettings settings;
+    AnsweringPrompts prompts;
+    std::unique_ptr<MainWindow> window;
+};
+
+// One window per deck size, built once and shared by the benchmarks.
+Fixture& WindowWith(int cards) {
+    static std::map<int, std::unique_ptr<Fixture>> fixtures;
+    auto& slot = fixtures[cards];
+    if (!slot) {
+        slot = std::make_unique<Fixture>();
+        std::mt19937 random(42);
+        for (int i = 0; i < cards; ++i) {
+            slot->deck.CreateCard(RandomIndex(random));
+        }
+        slot->deck.SortCards();
+        slot->window = std::make_unique<MainWindow>(slot->deck, slot->settings, slot->prompts);
+        slot->window->resize(1024, 768);
+        slot->window->show();
+        QApplication::processEvents();
+        slot->window->Stack().RefreshStack();
+        QApplication::processEvents();
+    }
+    return *slot;
+}
+
+void BM_Next(benchmark::State& state) {
+    Fixture& f = WindowWith(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        f.window->Stack().Next();
+    }
+}
+BENCHMARK(BM_Next)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+void BM_Previous(benchmark::State& state) {
+    Fixture& f = WindowWith(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        f.window->Stack().Previous();
+    }
+}
+BENCHMARK(BM_Previous)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// A real mouse click on the index strip of the fifth card behind the front one.
+void BM_ClickBehind(benchmark::State& state) {
+    Fixture& f = WindowWith(static_cast<int>(state.range(0)));
+    StackView* view = f.window->Stack().View();
+    const QPoint strip = f.window->Stack().CardRectAt(5).topLeft() + QPoint(200, 12);
+    const QPoint global = view->mapToGlobal(strip);
+    for (auto _ : state) {
+        QMouseEvent press(QEvent::MouseButtonPress, strip, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, strip, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(view, &release);
+    }
+}
+BENCHMARK(BM_ClickBehind)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+void BM_AddCard(benchmark::State& state) {
+    Fixture& f = WindowWith(static_cast<int>(state.range(0)));
+    CommandContext& context = f.window->Context();
+    std::mt19937 random(7);
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.prompts.index_answer = RandomIndex(random);
+        state.ResumeTiming();
+        AddCard(context);
+        state.PauseTiming();
+        f.deck.RemoveFrontCard();  // keep the deck's size
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AddCard)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+void BM_DeleteCard(benchmark::State& state) {
+    Fixture& f = WindowWith(static_cast<int>(state.range(0)));
+    CommandContext& context = f.window->Context();
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::string index(f.deck.Front().Index());
+        state.ResumeTiming();
+        DeleteCard(context);
+        state.PauseTiming();
+        f.deck.CreateCard(index);  // keep the deck's size
+        f.deck.SortCards();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DeleteCard)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// Go To for a text that no card holds: every card whose first letter matches is examined,
+// the most a search of this deck can cost.
+void BM_GoToNotFound(benchmark::State& state) {
+    Fixture& f = WindowWith(static_cast<int>(state.range(0)));
+    CommandContext& context = f.window->Context();
+    f.prompts.index_answer = "mzzzzzzzzzzzzzzzzzzzzzzzz";
+    for (auto _ : state) {
+        GoToCard(context);
+    }
+}
+BENCHMARK(BM_GoToNotFound)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+void BM_GoToFound(benchmark::State& state) {
+    Fixture& f = WindowWith(static_cast<int>(state.range(0)));
+    CommandContext& context = f.window->Context();
+    const char letters[] = "qwertyuiopasdfghjklzxcvbnm";
+    int i = 0;
+    for (auto _ : state) {
+        f.prompts.index_answer = std::string(1, letters[i++ % 26]);
+        GoToCard(context);
+    }
+}
+BENCHMARK(BM_GoToFound)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// Painting the whole client area: the visible cards only, whatever the deck's size.
+void BM_PaintStack(benchmark::State& state) {
+    Fixture& f = WindowWith(static_cast<int>(state.range(0)));
+    QWidget* client = f.window->centralWidget();
+    QImage image(client->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        client->render(&image);
+    }
+}
+BENCHMARK(BM_PaintStack)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tabula
