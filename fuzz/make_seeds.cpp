@@ -64,13 +64,14 @@ Seeds CardfileSeeds() {
         {"bare", "no picture", t::OleEmbeddedObject("Package", "p", t::OleNoPicture())},
     };
     const std::string rrg = t::RrgFileBytes(objects);
-    const std::vector<t::CardfileCard> mgc = {
-        {"Zebra", "stripes\r\nand more"}, {"apple", "red", std::string(30, '\x55')}, {"Mango", ""}};
+    const std::vector<t::CardfileCard> mgc = {{"Zebra", "stripes\r\nand more", ""},
+                                              {"apple", "red", std::string(30, '\x55')},
+                                              {"Mango", "", ""}};
     // The native data length of the first card's object, made far too large.
     const std::size_t first_native = 9 + 52 * objects.size() + 2 + 4 + 8 + 11 + 5 + 5;
     return {
         {"mgc_three_cards.crd", t::MgcFileBytes(mgc)},
-        {"mgc_long_text.crd", t::MgcFileBytes({{std::string(40, 'X'), std::string(600, 'x')}})},
+        {"mgc_long_text.crd", t::MgcFileBytes({{std::string(40, 'X'), std::string(600, 'x'), ""}})},
         {"mgc_no_cards.crd", t::MgcFileBytes({})},
         {"mgc_cut_in_a_picture.crd", Cut(t::MgcFileBytes({{"a", "b", std::string(64, 'p')}}), 40)},
         {"rrg_no_objects.crd", t::RrgFileBytes({{"Zebra", "stripes"}, {"apple", ""}})},

@@ -50,7 +50,8 @@ std::size_t RrgData(const std::string& bytes, int k) {
 // --- "MGC" ---------------------------------------------------------------------------------
 
 TEST(CardfileMgc, ImportsEveryCardWithTheSmallestIndexInFront) {
-    const std::string bytes = MgcFileBytes({{"Zebra", "stripes"}, {"apple", "red"}, {"Mango", ""}});
+    const std::string bytes =
+        MgcFileBytes({{"Zebra", "stripes", ""}, {"apple", "red", ""}, {"Mango", "", ""}});
     Deck deck;
     const CardfileResult result = ReadCardfile(bytes, deck);
 
@@ -82,8 +83,9 @@ TEST(CardfileMgc, DropsPicturesAndKeepsTheirCardsText) {
 
 TEST(CardfileMgc, CutsTextsAsEveryBodyIsCut) {
     const std::string long_text = std::string(500, 'x') + std::string(100, 'y');
-    const std::string bytes = MgcFileBytes(
-        {{"a long", long_text}, {"b zero", std::string("abc\0def", 7)}, {"c empty", ""}});
+    const std::string bytes = MgcFileBytes({{"a long", long_text, ""},
+                                            {"b zero", std::string("abc\0def", 7), ""},
+                                            {"c empty", "", ""}});
     Deck deck;
     ReadCardfile(bytes, deck);
 
@@ -95,11 +97,11 @@ TEST(CardfileMgc, CutsTextsAsEveryBodyIsCut) {
 
 TEST(CardfileMgc, KeepsAFortyCharacterIndexWholeAndItsBytesAsTheyAre) {
     const std::string forty = "0123456789012345678901234567890123456789";
-    const std::string bytes = MgcFileBytes({{forty, "full"}, {"Caf\xE9", "accent"}});
+    const std::string bytes = MgcFileBytes({{forty, "full", ""}, {"Caf\xE9", "accent", ""}});
     Deck deck;
     ReadCardfile(bytes, deck);
 
-    EXPECT_EQ(RingIndexes(deck), (std::vector<std::string>{forty, "Caf\xE9"}));
+    EXPECT_EQ(RingIndexes(deck), (std::vector<std::string>{forty, "Caf\xE9", ""}));
 }
 
 TEST(CardfileMgc, CountZeroGivesNoCards) {
@@ -113,7 +115,7 @@ TEST(CardfileMgc, CountZeroGivesNoCards) {
 
 TEST(CardfileMgc, CardsWithEqualIndexesAllBecomeCardsInFileOrder) {
     const std::string bytes =
-        MgcFileBytes({{"pear", "first"}, {"apple", "fruit"}, {"pear", "second"}});
+        MgcFileBytes({{"pear", "first", ""}, {"apple", "fruit", ""}, {"pear", "second", ""}});
     Deck deck;
     ReadCardfile(bytes, deck);
 
@@ -173,7 +175,7 @@ TEST(CardfileSignature, AFileThatCannotBeOpenedGivesTheOpenError) {
 
 TEST(CardfileMgcDamage, AFileCutAnywhereKeepsExactlyTheCardsReadWhole) {
     const std::vector<CardfileCard> cards = {
-        {"a", "alpha"}, {"b", "bravo", std::string(40, '\x11')}, {"c", ""}};
+        {"a", "alpha", ""}, {"b", "bravo", std::string(40, '\x11')}, {"c", "", ""}};
     const std::string bytes = MgcFileBytes(cards);
     std::vector<std::size_t> ends;  // where each card's data ends, in file order
     std::size_t at = 5 + 52 * cards.size();
@@ -217,7 +219,8 @@ TEST(CardfileMgcDamage, AHeaderCutShortReadsNoCard) {
 
 TEST(CardfileMgcDamage, ADataOffsetOutsideTheFileNamesItsCard) {
     for (const bool at_the_very_end : {false, true}) {
-        std::string bytes = MgcFileBytes({{"a", "alpha"}, {"b", "bravo"}, {"c", "charlie"}});
+        std::string bytes =
+            MgcFileBytes({{"a", "alpha", ""}, {"b", "bravo", ""}, {"c", "charlie", ""}});
         PatchU32(bytes, 5 + 52 + 6,
                  at_the_very_end ? static_cast<std::uint32_t>(bytes.size()) : 0xFFFFFFFFu);
         Deck deck;
@@ -234,9 +237,10 @@ TEST(CardfileMgcDamage, ADataOffsetOutsideTheFileNamesItsCard) {
 }
 
 TEST(CardfileMgcDamage, APictureOrTextLongerThanTheFileEndsTheImport) {
-    std::string picture = MgcFileBytes({{"a", "alpha"}, {"b", "bravo", "pic"}, {"c", "charlie"}});
+    std::string picture =
+        MgcFileBytes({{"a", "alpha", ""}, {"b", "bravo", "pic"}, {"c", "charlie", ""}});
     PatchU16(picture, MgcData(picture, 1), 0xFFFF);
-    std::string text = MgcFileBytes({{"a", "alpha"}, {"b", "bravo"}, {"c", "charlie"}});
+    std::string text = MgcFileBytes({{"a", "alpha", ""}, {"b", "bravo", ""}, {"c", "charlie", ""}});
     PatchU16(text, MgcData(text, 2) + 2, 0xFFFF);  // after a picture length of 0
 
     Deck first;
@@ -251,11 +255,11 @@ TEST(CardfileMgcDamage, APictureOrTextLongerThanTheFileEndsTheImport) {
     EXPECT_EQ(CardfileMessage(in_text),
               "File damaged at card 3 \"c\": the file ends inside its text. The 2 cards "
               "before it were read.");
-    EXPECT_EQ(RingIndexes(second), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(RingIndexes(second), (std::vector<std::string>{"a", "b", ""}));
 }
 
 TEST(CardfileMgcDamage, ACountLargerThanTheIndexListStopsAtTheListsEnd) {
-    std::string bytes = MgcFileBytes({{"a", "x"}});
+    std::string bytes = MgcFileBytes({{"a", "x", ""}});
     PatchU16(bytes, 3, 0xFFFF);
     Deck deck;
     const CardfileResult result = ReadCardfile(bytes, deck);
@@ -268,7 +272,7 @@ TEST(CardfileMgcDamage, ACountLargerThanTheIndexListStopsAtTheListsEnd) {
 }
 
 TEST(CardfileMgcDamage, CardsAlreadyInTheDeckSurviveADamagedFile) {
-    std::string bytes = MgcFileBytes({{"b", "bravo"}});
+    std::string bytes = MgcFileBytes({{"b", "bravo", ""}});
     bytes.pop_back();
     Deck deck;
     deck.CreateCard("a");
