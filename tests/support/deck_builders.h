@@ -27,7 +27,7 @@ std::string DeckFileBytes(const std::vector<CardSpec>& cards, std::uint32_t magi
 struct CardfileCard {
     std::string index;
     std::string text;
-    std::string picture;  // bytes of a picture; empty for none
+    std::string picture = {};  // bytes of a picture; empty for none
 };
 // An "MGC" Cardfile file: header, index entries, then each card's data in entry order.
 std::string MgcFileBytes(const std::vector<CardfileCard>& cards);
