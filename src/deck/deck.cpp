@@ -264,10 +264,32 @@ void Deck::JumpToLetter(char ch) {
     }
 }
 
+int Deck::PositionOf(const Card& card) const {
+    for (std::size_t k = 0; k < pending_.size(); ++k) {
+        if (pending_[k].get() == &card) {
+            return static_cast<int>(sorted_.size() + k);
+        }
+    }
+    if (front_dirty_ && !sorted_.empty() && sorted_[front_].get() == &card) {
+        return 0;
+    }
+    const auto [lo, hi] =
+        std::equal_range(sorted_.begin(), sorted_.end(), card.Index(), IndexLess{});
+    for (auto it = lo; it != hi; ++it) {
+        if (it->get() == &card) {
+            return RingPosition(static_cast<std::size_t>(it - sorted_.begin()));
+        }
+    }
+    return -1;
+}
+
 void Deck::RemoveFrontCard() {
     SortIfNeeded();
     if (sorted_.empty()) {
         return;
+    }
+    if (removal_observer_) {
+        removal_observer_(*sorted_[front_]);
     }
     sorted_.erase(sorted_.begin() + static_cast<std::ptrdiff_t>(front_));
     if (front_ == sorted_.size()) {
@@ -277,6 +299,14 @@ void Deck::RemoveFrontCard() {
 }
 
 void Deck::ClearDeck() {
+    if (removal_observer_) {
+        for (const CardPtr& card : sorted_) {
+            removal_observer_(*card);
+        }
+        for (const CardPtr& card : pending_) {
+            removal_observer_(*card);
+        }
+    }
     sorted_.clear();
     sorted_.shrink_to_fit();
     pending_.clear();

@@ -63,6 +63,15 @@ class Deck {
     void SetModified() { modified_ = true; }
     void ClearModified() { modified_ = false; }
 
+    // The ring position of this card, or -1 when it is not in the deck. A binary search by
+    // its index, so it costs nothing at any deck size.
+    int PositionOf(const Card& card) const;
+    // Told of every card just before it leaves the deck (deleted, or the deck cleared), while
+    // the card can still be read; so a search that remembers cards can forget it.
+    void SetRemovalObserver(std::function<void(const Card&)> observer) {
+        removal_observer_ = std::move(observer);
+    }
+
     // Among the cards whose index begins with a byte that folds (A-Z to a-z) to `folded`, the
     // smallest ring position at or after `from` for which `accept` holds, or -1. Such cards
     // stand together in the deck's order, so only they are examined.
@@ -89,6 +98,7 @@ class Deck {
     std::vector<CardPtr> pending_;  // appended by CreateCard, not yet sorted in
     bool front_dirty_ = false;      // the front card's index changed since the last sort
     bool modified_ = false;
+    std::function<void(const Card&)> removal_observer_;
 };
 
 }  // namespace tabula

@@ -282,5 +282,24 @@ TEST(Deck, FindByFirstByteLooksInRingOrderFromAPosition) {
     EXPECT_EQ(deck.FindByFirstByte('b', 0, [](const Card&) { return true; }), 0);
 }
 
+TEST(Deck, FindsACardsPositionAndReportsCardsLeaving) {
+    Deck deck;
+    test::FillDeck(deck, {"a", "b", "b", "B", "c"});
+    const Card& third = deck.At(2);  // the second b
+    deck.BringToFront(3);
+    EXPECT_EQ(deck.PositionOf(third), 4);
+    Card outsider("b");
+    EXPECT_EQ(deck.PositionOf(outsider), -1);
+
+    std::vector<std::string> left;
+    deck.SetRemovalObserver([&left](const Card& card) { left.emplace_back(card.Index()); });
+    deck.BringToFront(deck.PositionOf(third));
+    deck.RemoveFrontCard();
+    EXPECT_EQ(left, (Ring{"b"}));
+    EXPECT_EQ(deck.Count(), 4);
+    deck.ClearDeck();
+    EXPECT_EQ(left.size(), 5u);
+}
+
 }  // namespace
 }  // namespace tabula
