@@ -17,6 +17,15 @@ std::size_t TextLength(const char* field, std::size_t size) {
 
 }  // namespace
 
+Card::Card(const char* index_field, const char* body_field, std::int32_t tagged) : tagged_(tagged) {
+    const std::size_t index_length = TextLength(index_field, kIndexFieldSize);
+    std::memcpy(index_.data(), index_field, index_length);
+    std::memset(index_.data() + index_length, 0, kIndexFieldSize - index_length);
+    const std::size_t body_length = TextLength(body_field, kMaxBodyLength);
+    std::memcpy(body_.data(), body_field, body_length);
+    std::memset(body_.data() + body_length, 0, kBodyFieldSize - body_length);
+}
+
 std::string_view Card::Index() const {
     return {index_.data(), TextLength(index_.data(), index_.size())};
 }

@@ -42,22 +42,29 @@ std::string_view AsIndexField(std::string_view text) {
     return zero == std::string_view::npos ? text : text.substr(0, zero);
 }
 
-// Stable natural merge sort: a deck file written from a turned ring is two ascending runs,
-// which costs one merge.
-void SortStable(std::vector<std::unique_ptr<Card>>& cards) {
-    if (cards.size() < 2) {
+// Stable natural merge sort of ascending runs that start at `descents`. A deck file written
+// from a turned ring is two runs, the second wholly below the first: one rotation sorts it.
+void SortStable(std::vector<std::unique_ptr<Card>>& cards,
+                const std::vector<std::size_t>& descents) {
+    if (descents.empty()) {
         return;
     }
     IndexLess less;
-    std::vector<std::size_t> runs{0};
-    for (std::size_t i = 1; i < cards.size(); ++i) {
-        if (less(cards[i], cards[i - 1])) {
-            runs.push_back(i);
+    if (descents.size() == 1 && !less(cards.front(), cards.back())) {
+        const auto junction = cards.end() - static_cast<std::ptrdiff_t>(descents.front());
+        std::rotate(cards.begin(), cards.begin() + static_cast<std::ptrdiff_t>(descents.front()),
+                    cards.end());
+        // Equal indexes on both sides of the junction: those of the first run came first.
+        if (!less(*(junction - 1), *junction)) {
+            const std::string_view key = (*junction)->Index();
+            const auto lo = std::lower_bound(cards.begin(), junction, key, less);
+            const auto hi = std::upper_bound(junction, cards.end(), key, less);
+            std::rotate(lo, junction, hi);
         }
-    }
-    if (runs.size() == 1) {
         return;
     }
+    std::vector<std::size_t> runs{0};
+    runs.insert(runs.end(), descents.begin(), descents.end());
     runs.push_back(cards.size());
     std::vector<std::unique_ptr<Card>> buffer(cards.size());
     while (runs.size() > 2) {
@@ -66,14 +73,12 @@ void SortStable(std::vector<std::unique_ptr<Card>>& cards) {
             const std::size_t lo = runs[r];
             const std::size_t mid = runs[r + 1];
             const std::size_t hi = r + 2 < runs.size() ? runs[r + 2] : mid;
-            std::merge(std::make_move_iterator(cards.begin() + lo),
-                       std::make_move_iterator(cards.begin() + mid),
-                       std::make_move_iterator(cards.begin() + mid),
-                       std::make_move_iterator(cards.begin() + hi), buffer.begin() + lo, less);
+            std::merge(std::make_move_iterator(cards.begin() + static_cast<std::ptrdiff_t>(lo)),
+                       std::make_move_iterator(cards.begin() + static_cast<std::ptrdiff_t>(mid)),
+                       std::make_move_iterator(cards.begin() + static_cast<std::ptrdiff_t>(mid)),
+                       std::make_move_iterator(cards.begin() + static_cast<std::ptrdiff_t>(hi)),
+                       buffer.begin() + static_cast<std::ptrdiff_t>(lo), less);
             merged.push_back(hi);
-        }
-        if (merged.back() != cards.size()) {
-            merged.push_back(cards.size());
         }
         cards.swap(buffer);
         runs.swap(merged);
@@ -106,7 +111,14 @@ int Deck::RingPosition(std::size_t physical) const {
 }
 
 Card& Deck::CreateCard(std::string_view index) {
-    pending_.push_back(std::make_unique<Card>(index));
+    return CreateCard(std::make_unique<Card>(index));
+}
+
+Card& Deck::CreateCard(std::unique_ptr<Card> card) {
+    if (!pending_.empty() && CompareIndex(card->Index(), pending_.back()->Index()) < 0) {
+        pending_descents_.push_back(pending_.size());
+    }
+    pending_.push_back(std::move(card));
     return *pending_.back();
 }
 
@@ -157,7 +169,8 @@ void Deck::MergePending() {
     if (pending_.empty()) {
         return;
     }
-    SortStable(pending_);
+    SortStable(pending_, pending_descents_);
+    pending_descents_.clear();
     // Cards already in the deck come before new cards with an equal index.
     constexpr std::size_t kInsertOneByOne = 16;
     if (pending_.size() <= kInsertOneByOne) {
@@ -311,6 +324,7 @@ void Deck::ClearDeck() {
     sorted_.shrink_to_fit();
     pending_.clear();
     pending_.shrink_to_fit();
+    pending_descents_.clear();
     front_ = 0;
     front_dirty_ = false;
 }

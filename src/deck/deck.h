@@ -33,6 +33,9 @@ class Deck {
     // Appends a card with this index (fixed-field copy), an empty body and no tag at the end
     // of the ring. It does not sort; the returned card may be filled in until the next call.
     Card& CreateCard(std::string_view index);
+    // The same for a card made elsewhere (a file reader building it from its record). A
+    // card's index must not change between its creation and the next SortCards.
+    Card& CreateCard(std::unique_ptr<Card> card);
     // Stable sort of the ring read from the front; afterwards position 0 holds the smallest
     // index, and cards with equal indexes keep the order they had in the ring.
     void SortCards();
@@ -96,7 +99,10 @@ class Deck {
     std::vector<CardPtr> sorted_;   // ascending under CompareIndex
     std::size_t front_ = 0;         // the front card's place in sorted_
     std::vector<CardPtr> pending_;  // appended by CreateCard, not yet sorted in
-    bool front_dirty_ = false;      // the front card's index changed since the last sort
+    // Where pending_ descends, noted while each new card and its predecessor are still in the
+    // cache; SortCards then needs no pass of its own to find the ascending runs.
+    std::vector<std::size_t> pending_descents_;
+    bool front_dirty_ = false;  // the front card's index changed since the last sort
     bool modified_ = false;
     std::function<void(const Card&)> removal_observer_;
 };

@@ -65,12 +65,10 @@ DeckReadResult ReadDeckFile(std::istream& in, Deck& deck) {
         const std::size_t whole = bytes / record;
         for (std::size_t r = 0; r < whole; ++r) {
             const char* at = chunk.data() + r * record;
-            Card& card = deck.CreateCard(std::string_view(at, kIndexFieldSize));
-            card.SetBody(std::string_view(at + kIndexFieldSize, kBodyFieldSize));
-            if (tagged) {
-                card.SetTaggedField(
-                    static_cast<std::int32_t>(ReadU32(at + kIndexFieldSize + kBodyFieldSize)));
-            }
+            const std::int32_t tag =
+                tagged ? static_cast<std::int32_t>(ReadU32(at + kIndexFieldSize + kBodyFieldSize))
+                       : 0;
+            deck.CreateCard(std::make_unique<Card>(at, at + kIndexFieldSize, tag));
         }
         result.cards_read += static_cast<int>(whole);
         remaining -= static_cast<std::int64_t>(whole);

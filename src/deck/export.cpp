@@ -29,15 +29,6 @@ bool WriteCards(std::ostream& out, const Deck& deck, Render render) {
     return static_cast<bool>(out);
 }
 
-void AppendWithCrLf(std::string& out, std::string_view text) {
-    for (const char c : text) {
-        if (c == '\n') {
-            out += '\r';
-        }
-        out += c;
-    }
-}
-
 }  // namespace
 
 std::vector<std::string> SplitBodyLines(std::string_view body) {
@@ -65,15 +56,39 @@ std::vector<std::string> SplitBodyLines(std::string_view body) {
     return lines;
 }
 
-std::string CardTextBlock(const Card& card) {
-    std::string block(card.Index());
-    block += '\n';
-    for (const std::string& line : SplitBodyLines(card.Body())) {
-        block += line;
+void AppendCardTextBlock(std::string& out, const Card& card, std::string_view line_end) {
+    out += card.Index();
+    out += line_end;
+    // The body's lines as SplitBodyLines gives them, one after the other.
+    const std::string_view body = card.Body();
+    std::size_t column = 0;
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        const char c = body[i];
+        ++column;
+        if (c == '\r') {
+            out += line_end;
+            column = 0;
+            ++i;
+        } else {
+            out += c;
+            if (c == '\n') {
+                // A lone LF (never typed, but a file may hold one) stays a line end.
+                out.replace(out.size() - 1, 1, line_end);
+            } else if (c == ' ' && column >= kWrapColumn) {
+                out += line_end;
+                column = 0;
+            }
+        }
     }
-    block += '\n';
-    block += kRule;
-    block += '\n';
+    out += line_end;
+    out.append(kRule.data(), kRule.size() - 1);
+    out += line_end;
+    out += line_end;
+}
+
+std::string CardTextBlock(const Card& card) {
+    std::string block;
+    AppendCardTextBlock(block, card, "\n");
     return block;
 }
 
@@ -98,7 +113,7 @@ std::string CommaDelimitedLine(const Card& card) {
 
 bool WriteTextExport(std::ostream& out, const Deck& deck) {
     return WriteCards(out, deck, [](const Card& card, std::string& chunk) {
-        AppendWithCrLf(chunk, CardTextBlock(card));
+        AppendCardTextBlock(chunk, card, "\r\n");
     });
 }
 

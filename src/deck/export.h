@@ -18,6 +18,9 @@ std::vector<std::string> SplitBodyLines(std::string_view body);
 // The index line, the body's lines, LF, 60 hyphens with LF, and an empty line; lines end
 // with LF.
 std::string CardTextBlock(const Card& card);
+// The same block appended to `out`, each line ended by `line_end` ("\n", or "\r\n" as the
+// text export writes it), without building the lines one by one.
+void AppendCardTextBlock(std::string& out, const Card& card, std::string_view line_end);
 
 // "index,body" with each LF, the byte before each LF and every comma of the body turned into
 // a space, ended by one LF.

@@ -57,8 +57,11 @@ fs::path TemporaryBeside(const fs::path& target) {
     static std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < 100; ++attempt) {
         fs::path candidate = target;
-        candidate.replace_filename("." + target.filename().string() + ".tabula-" +
-                                   std::to_string(random() % 1000000000u));
+        std::string name = ".";
+        name += target.filename().string();
+        name += ".tabula-";
+        name += std::to_string(random() % 1000000000u);
+        candidate.replace_filename(name);
         std::error_code ignored;
         if (!fs::exists(fs::symlink_status(candidate, ignored))) {
             return candidate;

@@ -282,6 +282,21 @@ TEST(Deck, FindByFirstByteLooksInRingOrderFromAPosition) {
     EXPECT_EQ(deck.FindByFirstByte('b', 0, [](const Card&) { return true; }), 0);
 }
 
+TEST(Deck, ATurnedRingReadBackKeepsEqualIndexesInFileOrder) {
+    // As a deck saved with its second "a" in front reads back: two runs, equal at the junction.
+    Deck deck;
+    for (const auto& [index, body] : std::vector<std::pair<std::string, std::string>>{
+             {"A", "2"}, {"b", "3"}, {"c", "4"}, {"a", "1"}, {"a", "0"}}) {
+        deck.CreateCard(index).SetBody(body);
+    }
+    deck.SortCards();
+    std::vector<std::string> bodies;
+    for (int k = 0; k < deck.Count(); ++k) {
+        bodies.emplace_back(deck.At(k).Body());
+    }
+    EXPECT_EQ(bodies, (Ring{"2", "1", "0", "3", "4"}));
+}
+
 TEST(Deck, FindsACardsPositionAndReportsCardsLeaving) {
     Deck deck;
     test::FillDeck(deck, {"a", "b", "b", "B", "c"});

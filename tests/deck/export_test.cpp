@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -46,6 +47,32 @@ TEST(CardTextBlock, IsIndexBodyRuleAndEmptyLine) {
     EXPECT_EQ(CardTextBlock(WithBody("Name", "one\r\ntwo")), "Name\none\ntwo\n" + rule + "\n\n");
     EXPECT_EQ(CardTextBlock(WithBody("Empty", "")), "Empty\n\n" + rule + "\n\n");
     EXPECT_EQ(CardTextBlock(WithBody("Ends", "x\r\n")), "Ends\nx\n\n" + rule + "\n\n");
+}
+
+TEST(CardTextBlock, HoldsTheBodyLinesOfSplitBodyLinesForAnyBody) {
+    std::mt19937 random(7);
+    const std::string alphabet = "ab \r\n,";
+    for (int round = 0; round < 2000; ++round) {
+        std::string body;
+        const std::size_t length = random() % 200;
+        for (std::size_t i = 0; i < length; ++i) {
+            body += alphabet[random() % alphabet.size()];
+        }
+        const Card card = WithBody("i", body);
+        std::string expected = "i\n";
+        for (const std::string& line : SplitBodyLines(card.Body())) {
+            expected += line;
+        }
+        expected += "\n" + std::string(60, '-') + "\n\n";
+        ASSERT_EQ(CardTextBlock(card), expected) << round;
+        std::string crlf;
+        for (const char c : expected) {
+            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        }
+        std::string appended;
+        AppendCardTextBlock(appended, card, "\r\n");
+        ASSERT_EQ(appended, crlf) << round;
+    }
 }
 
 TEST(CommaDelimitedLine, TurnsBreaksAndCommasIntoSpaces) {
