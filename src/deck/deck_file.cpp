@@ -15,7 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kRecordsPerChunk = 2048;  // about 1 MiB of records per read or write
+constexpr std::size_t kRecordsPerChunk =
+    256;  // about 140 KiB: a chunk stays in the cache while its cards are built
 constexpr std::size_t kFirstChunkRecords = 16;
 
 // Reads up to `size` bytes; fewer only at the end of the stream or on an error.
