@@ -1,8 +1,9 @@
 #include "stack/card_menu.h"
 
 #include <QKeyEvent>
-#include <QListView>
+#include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "app/card_text.h"
@@ -24,30 +25,136 @@ QVariant CardMenuModel::data(const QModelIndex& index, int role) const {
     return CardToQString(deck_.At(index.row()).Index());
 }
 
+CardMenuList::CardMenuList(QAbstractItemModel* model, QWidget* parent)
+    : QAbstractScrollArea(parent), model_(model), row_height_(fontMetrics().height() + 4) {
+    setFrameStyle(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    verticalScrollBar()->setSingleStep(1);
+    UpdateScrollBar();
+}
+
+int CardMenuList::VisibleRows() const {
+    return std::max(1, viewport()->height() / row_height_);
+}
+
+void CardMenuList::UpdateScrollBar() {
+    QScrollBar* bar = verticalScrollBar();
+    bar->setRange(0, std::max(0, Count() - VisibleRows()));
+    bar->setPageStep(VisibleRows());
+}
+
+void CardMenuList::SetCurrentRow(int row) {
+    if (Count() == 0) {
+        return;
+    }
+    current_ = std::clamp(row, 0, Count() - 1);
+    QScrollBar* bar = verticalScrollBar();
+    if (current_ < bar->value()) {
+        bar->setValue(current_);
+    } else if (current_ >= bar->value() + VisibleRows()) {
+        bar->setValue(current_ - VisibleRows() + 1);
+    }
+    viewport()->update();
+}
+
+QRect CardMenuList::visualRect(int row) const {
+    const int top = (row - verticalScrollBar()->value()) * row_height_;
+    const QRect rect(0, top, viewport()->width(), row_height_);
+    return rect.intersects(viewport()->rect()) ? rect : QRect();
+}
+
+int CardMenuList::RowAt(QPoint position) const {
+    if (position.y() < 0) {
+        return -1;
+    }
+    const int row = verticalScrollBar()->value() + position.y() / row_height_;
+    return row < Count() ? row : -1;
+}
+
+void CardMenuList::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const QPalette& colours = palette();
+    painter.fillRect(viewport()->rect(), colours.color(QPalette::Base));
+    const int first = verticalScrollBar()->value();
+    const int last = std::min(Count() - 1, first + VisibleRows());
+    for (int row = first; row <= last; ++row) {
+        const QRect rect = visualRect(row);
+        const bool current = row == current_;
+        if (current) {
+            painter.fillRect(rect, colours.color(QPalette::Highlight));
+        }
+        painter.setPen(colours.color(current ? QPalette::HighlightedText : QPalette::Text));
+        painter.drawText(rect.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                         model_->index(row, 0).data().toString());
+    }
+}
+
+void CardMenuList::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBar();
+}
+
+void CardMenuList::mouseMoveEvent(QMouseEvent* event) {
+    const int row = RowAt(event->position().toPoint());
+    if (row >= 0 && row != current_) {
+        current_ = row;
+        viewport()->update();
+    }
+}
+
+void CardMenuList::mouseReleaseEvent(QMouseEvent* event) {
+    const int row = RowAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && row >= 0) {
+        emit activated(row);
+    }
+}
+
+void CardMenuList::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up:
+            SetCurrentRow(current_ - 1);
+            break;
+        case Qt::Key_Down:
+            SetCurrentRow(current_ + 1);
+            break;
+        case Qt::Key_PageUp:
+            SetCurrentRow(current_ - VisibleRows());
+            break;
+        case Qt::Key_PageDown:
+            SetCurrentRow(current_ + VisibleRows());
+            break;
+        case Qt::Key_Home:
+            SetCurrentRow(0);
+            break;
+        case Qt::Key_End:
+            SetCurrentRow(Count() - 1);
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            emit activated(current_);
+            break;
+        default:
+            QAbstractScrollArea::keyPressEvent(event);
+    }
+}
+
 CardMenu::CardMenu(const Deck& deck, QWidget* parent)
-    : QFrame(parent, Qt::Popup), model_(deck), view_(new QListView(this)) {
+    : QFrame(parent, Qt::Popup), model_(deck), list_(new CardMenuList(&model_, this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFrameStyle(QFrame::Box | QFrame::Plain);
-    view_->setModel(&model_);
-    view_->setUniformItemSizes(true);
-    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->setSelectionMode(QAbstractItemView::SingleSelection);
-    view_->setMouseTracking(true);
-    view_->setFrameStyle(QFrame::NoFrame);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
-    layout->addWidget(view_);
-    connect(view_, &QListView::clicked, this, &CardMenu::Choose);
-    connect(view_, &QListView::activated, this, &CardMenu::Choose);
-    connect(view_, &QListView::entered, view_,
-            [this](const QModelIndex& index) { view_->setCurrentIndex(index); });
+    layout->addWidget(list_);
+    connect(list_, &CardMenuList::activated, this, &CardMenu::Choose);
 }
 
 void CardMenu::Popup(QPoint global_position) {
     const int rows = std::min(model_.rowCount(), kVisibleRows);
-    const int row_height = std::max(view_->sizeHintForRow(0), 1);
-    const int width = view_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 30;
-    resize(width, rows * row_height + 2 * view_->frameWidth() + 2);
+    const int width = list_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 30;
+    resize(width, rows * list_->RowHeight() + 2);
     QRect place(global_position, size());
     if (const QScreen* screen = QWidget::screen()) {
         const QRect available = screen->availableGeometry();
@@ -59,9 +166,9 @@ void CardMenu::Popup(QPoint global_position) {
         }
     }
     move(place.topLeft());
-    view_->setCurrentIndex(model_.index(0));
+    list_->SetCurrentRow(0);
     show();
-    view_->setFocus();
+    list_->setFocus();
 }
 
 void CardMenu::keyPressEvent(QKeyEvent* event) {
@@ -72,13 +179,9 @@ void CardMenu::keyPressEvent(QKeyEvent* event) {
     QFrame::keyPressEvent(event);
 }
 
-void CardMenu::Choose(const QModelIndex& index) {
-    if (!index.isValid()) {
-        return;
-    }
-    const int position = index.row();
+void CardMenu::Choose(int row) {
     close();
-    emit chosen(position);
+    emit chosen(row);
 }
 
 }  // namespace tabula

@@ -1,16 +1,14 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QAbstractScrollArea>
 #include <QFrame>
-
-class QListView;
 
 namespace tabula {
 
 class Deck;
 
-// Rows are ring positions, built only when the view asks for them, so the menu opens at once
-// whatever the size of the deck.
+// Rows are ring positions, built only when asked for.
 class CardMenuModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -23,6 +21,42 @@ class CardMenuModel : public QAbstractListModel {
     const Deck& deck_;
 };
 
+// A list that paints only the rows in sight and keeps nothing per row, so it opens at once and
+// scrolls at any size (a QListView lays out every row when it gets its model).
+class CardMenuList : public QAbstractScrollArea {
+    Q_OBJECT
+
+  public:
+    CardMenuList(QAbstractItemModel* model, QWidget* parent);
+
+    QAbstractItemModel* model() const { return model_; }
+    int RowHeight() const { return row_height_; }
+    int CurrentRow() const { return current_; }
+    void SetCurrentRow(int row);
+    // In viewport coordinates; empty when the row is out of sight.
+    QRect visualRect(int row) const;
+    int RowAt(QPoint viewport_position) const;
+
+  signals:
+    void activated(int row);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    int Count() const { return model_->rowCount(); }
+    int VisibleRows() const;
+    void UpdateScrollBar();
+
+    QAbstractItemModel* model_;
+    int row_height_;
+    int current_ = 0;
+};
+
 // The editor's card menu: every card by index, front card first. Choosing an entry reports
 // its position; the menu closes on any choice or when the user clicks elsewhere.
 class CardMenu : public QFrame {
@@ -33,7 +67,7 @@ class CardMenu : public QFrame {
 
     CardMenu(const Deck& deck, QWidget* parent);
     void Popup(QPoint global_position);
-    QListView* View() const { return view_; }
+    CardMenuList* View() const { return list_; }
 
   signals:
     void chosen(int position);
@@ -42,10 +76,10 @@ class CardMenu : public QFrame {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void Choose(const QModelIndex& index);
+    void Choose(int row);
 
     CardMenuModel model_;
-    QListView* view_;
+    CardMenuList* list_;
 };
 
 }  // namespace tabula

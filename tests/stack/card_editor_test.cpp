@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QListView>
 #include <QTest>
 
 #include "app/status_panes.h"
@@ -170,7 +169,7 @@ TEST_F(CardEditorTest, TheCardMenuListsTheRingAndBringsTheChoiceToTheFront) {
     EXPECT_EQ(model->index(0, 0).data().toString(), "a");
     EXPECT_EQ(model->index(2, 0).data().toString(), "c");
 
-    const QRect third = menu->View()->visualRect(model->index(2, 0));
+    const QRect third = menu->View()->visualRect(2);
     QTest::mouseClick(menu->View()->viewport(), Qt::LeftButton, {}, third.center());
     EXPECT_EQ(deck.Front().Index(), "c");
     EXPECT_EQ(deck.At(1).Body(), "xyz") << "the edit stayed with card a";
@@ -188,8 +187,8 @@ TEST_F(CardEditorTest, TheCardMenuOfAMillionCardsOpensWithRowsOnDemand) {
     CardMenu* menu = window->Stack().OpenMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->View()->model()->rowCount(), 1000000);
-    menu->View()->scrollToBottom();
     QTest::keyClick(menu->View(), Qt::Key_End);
+    EXPECT_FALSE(menu->View()->visualRect(999999).isEmpty()) << "scrolled to the last card";
     QTest::keyClick(menu->View(), Qt::Key_Return);
     EXPECT_EQ(deck.Front().Index(), deck.At(0).Index());
     EXPECT_EQ(deck.Front().Index(), "card 999999");
