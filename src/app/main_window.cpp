@@ -21,6 +21,8 @@
 #include "app/window_placement.h"
 #include "commands/card_commands.h"
 #include "commands/edit_commands.h"
+#include "commands/find_command.h"
+#include "commands/tag_dialog.h"
 #include "deck/deck.h"
 #include "stack/card_editor.h"
 
@@ -35,7 +37,8 @@ MainWindow::MainWindow(Deck& deck, Settings& settings, Prompts& prompts, QWidget
       status_(new StatusPanes(statusBar())),
       stack_(new CardStack(
           deck, client_, *this, [this] { return ClientHeight(); }, mail_available_)),
-      context_{deck, *stack_, prompts} {
+      context_{deck, *stack_, prompts},
+      find_(new FindCommand(context_, this)) {
     ApplyPlacement();
     setWindowTitle(QStringLiteral("Tabula - Untitled"));
     setWindowIcon(QIcon(QStringLiteral(":/tabula/icon.png")));
@@ -138,6 +141,12 @@ bool MainWindow::Dispatch(CommandId id) {
         case CommandId::kDelete:
             DeleteCard(context_);
             break;
+        case CommandId::kFind:
+            find_->Find();
+            break;
+        case CommandId::kTag:
+            TagCards(context_, this);
+            break;
         case CommandId::kUndo:
             UndoEdit(editor);
             break;
@@ -163,8 +172,8 @@ bool MainWindow::Dispatch(CommandId id) {
             About();
             break;
         default:
-            // File, import, export, Find, Tag, print and mail commands come with their own
-            // units; until then they do nothing.
+            // File, import, export, print and mail commands come with their own units; until
+            // then they do nothing.
             break;
     }
     return true;

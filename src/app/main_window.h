@@ -14,6 +14,7 @@
 namespace tabula {
 
 class Deck;
+class FindCommand;
 class HelpWindow;
 class Prompts;
 class Settings;
@@ -50,6 +51,7 @@ class MainWindow : public QMainWindow, public StackHost {
     StatusPanes& Status() { return *status_; }
     CommandContext& Context() { return context_; }
     HelpWindow* Help() const { return help_; }
+    FindCommand& Find() { return *find_; }
 
     // StackHost
     void ShowStatusMessage(const QString& text) override;
@@ -88,6 +90,7 @@ class MainWindow : public QMainWindow, public StackHost {
     bool imported_ = false;
     std::function<bool()> close_check_;
     QPointer<HelpWindow> help_;
+    FindCommand* find_;  // the search state of Find and its window
 };
 
 }  // namespace tabula

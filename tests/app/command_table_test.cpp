@@ -49,14 +49,5 @@ TEST(CommandTableTest, RulesThatReadMoreThanTheCount) {
     EXPECT_TRUE(IsEnabled(kPaste, s));
 }
 
-TEST(CommandTableTest, TextsOfTheMenuAndTheStatusBar) {
-    EXPECT_EQ(AllCommands().size(), 28u);
-    EXPECT_EQ(Spec(kGoTo).menu_text, "&Go To...\tF5");
-    EXPECT_EQ(Spec(kFind).prompt, "Find all occurences of specified text");
-    EXPECT_EQ(Spec(kUndo).menu_text, "&Undo\t");
-    EXPECT_EQ(Spec(kExportText).prompt, "Exports a ASCII text file");
-    EXPECT_EQ(Spec(kSendCard).prompt, "Email the front card");
-}
-
 }  // namespace
 }  // namespace tabula

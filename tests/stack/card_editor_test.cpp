@@ -176,9 +176,10 @@ TEST_F(CardEditorTest, TheCardMenuListsTheRingAndBringsTheChoiceToTheFront) {
     QTRY_VERIFY(window->Stack().OpenMenu() == nullptr);
 }
 
-TEST_F(CardEditorTest, TheCardMenuOfAMillionCardsOpensWithRowsOnDemand) {
+TEST_F(CardEditorTest, TheCardMenuOfALargeDeckReachesItsLastCard) {
     Open();
-    for (int i = 0; i < 1000000; ++i) {
+    constexpr int kCards = 200000;  // the benchmarks take it to a million
+    for (int i = 0; i < kCards; ++i) {
         deck.CreateCard("card " + std::to_string(i));
     }
     deck.SortCards();
@@ -186,12 +187,12 @@ TEST_F(CardEditorTest, TheCardMenuOfAMillionCardsOpensWithRowsOnDemand) {
     window->Stack().OpenCardMenu(window->mapToGlobal(QPoint(10, 10)));
     CardMenu* menu = window->Stack().OpenMenu();
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->View()->model()->rowCount(), 1000000);
+    EXPECT_EQ(menu->View()->model()->rowCount(), kCards);
     QTest::keyClick(menu->View(), Qt::Key_End);
-    EXPECT_FALSE(menu->View()->visualRect(999999).isEmpty()) << "scrolled to the last card";
+    EXPECT_FALSE(menu->View()->visualRect(kCards - 1).isEmpty()) << "scrolled to the last card";
     QTest::keyClick(menu->View(), Qt::Key_Return);
     EXPECT_EQ(deck.Front().Index(), deck.At(0).Index());
-    EXPECT_EQ(deck.Front().Index(), "card 999999");
+    EXPECT_EQ(deck.Front().Index(), "card 199999");
 }
 
 }  // namespace
