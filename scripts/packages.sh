@@ -1,5 +1,5 @@
 # Sourced by the scripts: installs the Debian packages of debian-packages.txt that are missing.
-# Usage: install_packages GROUP...   (groups: core, fuzz, gui)
+# Usage: install_packages GROUP...   (groups: core, fuzz, gui, package)
 
 tabula_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 

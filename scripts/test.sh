@@ -8,7 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
 cd "$tabula_root"
 
 gui="${TABULA_GUI:-ON}"
-groups=(core fuzz)
+groups=(core fuzz package)
 [ "$gui" = ON ] && groups+=(gui)
 install_packages "${groups[@]}"
 

@@ -1,10 +1,10 @@
 #include "app/about_dialog.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
 #include "app/dialog_units.h"
+#include "app/program_icon.h"
 
 namespace tabula {
 
@@ -15,7 +15,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setFixedSize(du.X(217), du.Y(74));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(QIcon(QStringLiteral(":/tabula/icon.png")).pixmap(32, 32));
+    icon->setPixmap(ProgramIcon().pixmap(32, 32));
     icon->move(du.X(17), du.Y(15));
     icon->resize(32, 32);
 

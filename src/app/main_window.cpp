@@ -16,6 +16,7 @@
 #include "app/help_window.h"
 #include "app/keyboard_locks.h"
 #include "app/menu_bar.h"
+#include "app/program_icon.h"
 #include "app/settings.h"
 #include "app/status_panes.h"
 #include "app/window_placement.h"
@@ -41,7 +42,7 @@ MainWindow::MainWindow(Deck& deck, Settings& settings, Prompts& prompts, QWidget
       find_(new FindCommand(context_, this)) {
     ApplyPlacement();
     setWindowTitle(QStringLiteral("Tabula - Untitled"));
-    setWindowIcon(QIcon(QStringLiteral(":/tabula/icon.png")));
+    setWindowIcon(ProgramIcon());
     client_->setAutoFillBackground(true);
     client_->setBackgroundRole(QPalette::Base);
     setCentralWidget(client_);

@@ -83,6 +83,33 @@ TEST_F(CliTest, ConvertWritesEachFormatByExtensionOrByName) {
     EXPECT_EQ(ReadFileBytes(Path("cards.tbx")), test::DeckFileBytes({{"a", "one"}, {"b", "two"}}));
 }
 
+TEST_F(CliTest, ReadsTheLaterCardfileLayoutAndCountsTheDroppedObjects) {
+    const std::string rrg = Path("later.crd");
+    WriteFileBytes(rrg, test::RrgFileBytes(
+                            {{"Paint", "a picture",
+                              test::OleEmbeddedObject("PBrush", "native bytes",
+                                                      test::OleStandardPicture("DIB", "pixels"))},
+                             {"Address", "12 Main St\r\nSpringfield"}}));
+    EXPECT_EQ(Cli({"list", rrg}).out, "Address\nPaint\n");
+    const CliRun info = Cli({"info", rrg});
+    EXPECT_EQ(info.status, kExitOk);
+    EXPECT_NE(info.out.find("Format: Cardfile (signature RRG"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("Pictures and objects dropped: 1\n"), std::string::npos) << info.out;
+    ASSERT_EQ(Cli({"convert", rrg, Path("later.csv")}).status, kExitOk);
+    EXPECT_EQ(ReadFileBytes(Path("later.csv")),
+              "Address,12 Main St  Springfield\nPaint,a picture\n");
+
+    // A damaged object: the cards before it are kept, the card is named, the status is 2.
+    std::string damaged = test::RrgFileBytes(
+        {{"a", "first"}, {"b", "second", test::OleEmbeddedObject("X", std::string(100, 'n'), "")}});
+    damaged.resize(damaged.size() - 60);
+    WriteFileBytes(rrg, damaged);
+    const CliRun cut = Cli({"list", rrg});
+    EXPECT_EQ(cut.status, kExitFile);
+    EXPECT_EQ(cut.out, "a\n");
+    EXPECT_NE(cut.err.find("File damaged at card 2 \"b\""), std::string::npos) << cut.err;
+}
+
 TEST_F(CliTest, ConvertNeverWritesOverItsInput) {
     const std::string in = Deck3();
     const std::string before = ReadFileBytes(in);
