@@ -22,7 +22,10 @@
 #include "app/window_placement.h"
 #include "commands/card_commands.h"
 #include "commands/edit_commands.h"
+#include "commands/export_commands.h"
+#include "commands/file_commands.h"
 #include "commands/find_command.h"
+#include "commands/import_command.h"
 #include "commands/tag_dialog.h"
 #include "deck/deck.h"
 #include "stack/card_editor.h"
@@ -39,7 +42,9 @@ MainWindow::MainWindow(Deck& deck, Settings& settings, Prompts& prompts, QWidget
       stack_(new CardStack(
           deck, client_, *this, [this] { return ClientHeight(); }, mail_available_)),
       context_{deck, *stack_, prompts},
-      find_(new FindCommand(context_, this)) {
+      find_(new FindCommand(context_, this)),
+      files_(std::make_unique<FileCommands>(context_, settings, *this)) {
+    close_check_ = [this] { return files_->ConfirmClose(); };
     ApplyPlacement();
     setWindowTitle(QStringLiteral("Tabula - Untitled"));
     setWindowIcon(ProgramIcon());
@@ -148,8 +153,32 @@ bool MainWindow::Dispatch(CommandId id) {
         case CommandId::kTag:
             TagCards(context_, this);
             break;
+        case CommandId::kNew:
+            files_->New();
+            break;
+        case CommandId::kOpen:
+            files_->Open();
+            break;
+        case CommandId::kSave:
+            files_->Save();
+            break;
+        case CommandId::kSaveAs:
+            files_->SaveAs();
+            break;
+        case CommandId::kMerge:
+            files_->Merge();
+            break;
+        case CommandId::kImportCardfile:
+            ImportCardfile(*files_);
+            break;
+        case CommandId::kExportText:
+            ExportText(context_, settings_);
+            break;
+        case CommandId::kExportCsv:
+            ExportCommaDelimited(context_, settings_);
+            break;
         case CommandId::kUndo:
-            UndoEdit(editor);
+            UndoEdit(editor, deck_);
             break;
         case CommandId::kCut:
             CutText(editor, deck_);
@@ -173,8 +202,7 @@ bool MainWindow::Dispatch(CommandId id) {
             About();
             break;
         default:
-            // File, import, export, print and mail commands come with their own units; until
-            // then they do nothing.
+            // Print and mail commands come with their own units; until then they do nothing.
             break;
     }
     return true;
@@ -189,6 +217,10 @@ void MainWindow::SetCurrentFile(const QString& path) {
     current_file_ = path;
     setWindowTitle(path.isEmpty() ? QStringLiteral("Tabula - Untitled")
                                   : QStringLiteral("Tabula - %1").arg(path));
+}
+
+void MainWindow::ShowCardCount() {
+    status_->SetCount(deck_.Count());
 }
 
 void MainWindow::ShowStatusMessage(const QString& text) {

@@ -4,16 +4,19 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/help_window.h"
 #include "commands/command_context.h"
+#include "commands/document_host.h"
 #include "stack/card_stack.h"
 
 namespace tabula {
 
 class Deck;
+class FileCommands;
 class FindCommand;
 class HelpWindow;
 class Prompts;
@@ -23,7 +26,7 @@ class StatusPanes;
 // The main window is wiring: the menu bar and accelerators, the status bar and its timers, the
 // placement kept in the settings, and the dispatch of every command through its enabling rule
 // to the unit that carries it out.
-class MainWindow : public QMainWindow, public StackHost {
+class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     Q_OBJECT
 
   public:
@@ -39,12 +42,14 @@ class MainWindow : public QMainWindow, public StackHost {
 
     // The height of the client area: below the menu bar, status bar included.
     int ClientHeight() const;
-    void SetCurrentFile(const QString& path);
-    const QString& CurrentFile() const { return current_file_; }
-    bool Imported() const { return imported_; }
-    void SetImported(bool imported) { imported_ = imported; }
-    // Asked before the window closes; false keeps it open. The file commands put the save
-    // prompt here.
+    // DocumentHost
+    void SetCurrentFile(const QString& path) override;
+    const QString& CurrentFile() const override { return current_file_; }
+    bool Imported() const override { return imported_; }
+    void SetImported(bool imported) override { imported_ = imported; }
+    void ShowCardCount() override;
+    // Asked before the window closes; false keeps it open. The file commands' save prompt is
+    // there from the start.
     void SetCloseCheck(std::function<bool()> check) { close_check_ = std::move(check); }
 
     CardStack& Stack() { return *stack_; }
@@ -52,6 +57,7 @@ class MainWindow : public QMainWindow, public StackHost {
     CommandContext& Context() { return context_; }
     HelpWindow* Help() const { return help_; }
     FindCommand& Find() { return *find_; }
+    FileCommands& Files() { return *files_; }
 
     // StackHost
     void ShowStatusMessage(const QString& text) override;
@@ -91,6 +97,7 @@ class MainWindow : public QMainWindow, public StackHost {
     std::function<bool()> close_check_;
     QPointer<HelpWindow> help_;
     FindCommand* find_;  // the search state of Find and its window
+    std::unique_ptr<FileCommands> files_;
 };
 
 }  // namespace tabula

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QPrinter;
 
@@ -15,11 +16,19 @@ enum class Answer { kOk, kCancel, kYes, kNo };
 // Which command opened the Index dialog; it picks the caption.
 enum class IndexMode { kEditIndex = 0, kAddCard = 1, kGoTo = 2 };
 
+// One entry of a file dialog's type list: what the user reads and the names it shows.
+struct FileFilter {
+    QString description;
+    QString pattern;
+
+    bool operator==(const FileFilter&) const = default;
+};
+
 struct FileDialogRequest {
-    QString default_extension;  // without the dot
+    QString default_extension;  // without the dot; added to a typed name that has none
     QString initial_name;
-    QString filter;  // "Name (*.ext)" entries separated by ";;"
-    QString initial_folder;
+    std::vector<FileFilter> filters;
+    QString initial_folder;  // empty: the dialog's own default folder
     bool must_exist = false;
     bool overwrite_prompt = false;
 };

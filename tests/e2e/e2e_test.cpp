@@ -8,13 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "e2e/x_session.h"
+#include "e2e/program_test.h"
 
 namespace tabula::test {
 namespace {
-
-constexpr int kWidth = 600;
-constexpr int kHeight = 460;
 
 bool IsInk(QColor c) {
     return c.lightness() < 110;
@@ -32,102 +29,7 @@ bool HasInk(const QImage& image, const QRect& area) {
     return false;
 }
 
-class EndToEndTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (!XSession::XvfbInstalled()) {
-            GTEST_SKIP() << "Xvfb is not installed";
-        }
-        ASSERT_TRUE(XSession::XdotoolInstalled()) << "xdotool is needed to drive the program";
-        QString error;
-        ASSERT_TRUE(x_.Start(&error)) << error.toStdString();
-        ASSERT_TRUE(home_.isValid());
-        // The program's settings live in this test's own folder, with a known placement.
-        const QString config = home_.filePath(QStringLiteral("config/Tabula"));
-        ASSERT_TRUE(QDir().mkpath(config));
-        QFile settings(config + QStringLiteral("/tabula.conf"));
-        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write(QStringLiteral("[Settings]\nMainWindowPos=0:1:0:0:%1:%2\n")
-                           .arg(kWidth)
-                           .arg(kHeight)
-                           .toUtf8());
-    }
-
-    void TearDown() override {
-        if (program_.state() != QProcess::NotRunning) {
-            program_.kill();
-            program_.waitForFinished(5000);
-        }
-    }
-
-    // Starts tabula and waits for its main window with this title.
-    QString Launch(const QStringList& args, const QString& title) {
-        QProcessEnvironment env = x_.Environment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("HOME"), home_.path());
-        program_.setProcessEnvironment(env);
-        program_.setProcessChannelMode(QProcess::ForwardedChannels);
-        program_.start(QStringLiteral(TABULA_EXE), args);
-        EXPECT_TRUE(program_.waitForStarted(10000));
-        const QString window = WaitForWindow(title);
-        if (!window.isEmpty()) {
-            Xdotool({"windowfocus", "--sync", window});
-        }
-        return window;
-    }
-
-    QString WaitForWindow(const QString& title) {
-        const auto found =
-            x_.Xdotool({"search", "--sync", "--onlyvisible", "--name",
-                        QStringLiteral("^%1$").arg(QRegularExpression::escape(title))});
-        EXPECT_TRUE(found) << "no window titled " << title.toStdString();
-        return found ? found->split('\n').first() : QString();
-    }
-
-    std::optional<QString> Xdotool(const QStringList& args) { return x_.Xdotool(args); }
-
-    void Keys(const QStringList& keys) {
-        QStringList args{"key", "--delay", "40"};
-        args += keys;
-        ASSERT_TRUE(Xdotool(args));
-    }
-    void Type(const QString& text) { ASSERT_TRUE(Xdotool({"type", "--delay", "40", text})); }
-
-    // Adds a card through F7 and the Add Card dialog, then types its body.
-    void AddCard(const QString& window, const QString& index, const QString& body) {
-        Keys({"F7"});
-        const QString dialog = WaitForWindow(QStringLiteral("Add Card"));
-        ASSERT_FALSE(dialog.isEmpty());
-        Xdotool({"windowfocus", "--sync", dialog});
-        Type(index);
-        Keys({"Return"});
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] {
-                return !Xdotool({"search", "--onlyvisible", "--name", "^Add Card$"});
-            },
-            10000));
-        Xdotool({"windowfocus", "--sync", window});
-        if (!body.isEmpty()) {
-            Type(body);
-        }
-    }
-
-    QImage GrabWhen(unsigned long window, const std::function<bool(const QImage&)>& ready) {
-        QImage image;
-        // On time-out the last grab goes back; the caller's checks say what is wrong with it.
-        [[maybe_unused]] const bool ready_in_time = QTest::qWaitFor(
-            [&] {
-                image = x_.Grab(window);
-                return !image.isNull() && ready(image);
-            },
-            10000);
-        return image;
-    }
-
-    XSession x_;
-    QTemporaryDir home_;
-    QProcess program_;
-};
+using EndToEndTest = ProgramTest;
 
 // Where card k of the cascade lies in the window: the client area ends at the window's bottom
 // edge, so the cards are placed from there whatever the menu bar's height.
@@ -196,8 +98,13 @@ TEST_F(EndToEndTest, AddingCardsAndMovingThroughThemWithKeysAndClicks) {
     EXPECT_FALSE(HasInk(third, body));
     EXPECT_EQ(Xdotool({"getwindowname", window}).value_or(QString()), "Tabula - Untitled");
 
-    // File > Exit from the keyboard; the placement is written back in the normal state.
+    // File > Exit from the keyboard; No at "Save Changes ?" lets the cards go, and the
+    // placement is written back in the normal state.
     Keys({"alt+f", "x"});
+    const QString question = WaitForWindow(QStringLiteral("Tabula"));
+    ASSERT_FALSE(question.isEmpty());
+    Xdotool({"windowfocus", "--sync", question});
+    Keys({"n"});
     EXPECT_TRUE(program_.waitForFinished(10000));
     QFile settings(home_.filePath(QStringLiteral("config/Tabula/tabula.conf")));
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));

@@ -20,11 +20,17 @@ Answer ScriptedPrompts::Message(const QString& text, const QString& caption, Mes
 }
 
 std::optional<QString> ScriptedPrompts::OpenFile(const FileDialogRequest& request) {
-    return SaveFile(request);
+    return AnswerFileDialog(FileDialog::kOpen, request);
 }
 
 std::optional<QString> ScriptedPrompts::SaveFile(const FileDialogRequest& request) {
+    return AnswerFileDialog(FileDialog::kSave, request);
+}
+
+std::optional<QString> ScriptedPrompts::AnswerFileDialog(FileDialog dialog,
+                                                         const FileDialogRequest& request) {
     file_requests.push_back(request);
+    file_dialogs.push_back(dialog);
     if (file_answers.empty()) {
         ADD_FAILURE() << "unexpected file dialog";
         return std::nullopt;

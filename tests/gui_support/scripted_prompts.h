@@ -19,6 +19,7 @@ class ScriptedPrompts final : public Prompts {
         MessageIcon icon;
         MessageButtons buttons;
     };
+    enum class FileDialog { kOpen, kSave };
     struct IndexRequest {
         IndexMode mode;
         std::string text;
@@ -34,6 +35,8 @@ class ScriptedPrompts final : public Prompts {
     // Queue the answers.
     void AnswerIndex(std::optional<std::string> text) { index_answers.push_back(std::move(text)); }
     void AnswerMessage(Answer answer) { message_answers.push_back(answer); }
+    // The full path chosen; an empty text cancels the dialog.
+    void AnswerFile(const QString& path) { file_answers.push_back(path); }
 
     std::deque<std::optional<std::string>> index_answers;
     std::deque<Answer> message_answers;
@@ -42,6 +45,10 @@ class ScriptedPrompts final : public Prompts {
     std::vector<struct Message> messages;
     std::vector<IndexRequest> index_requests;
     std::vector<FileDialogRequest> file_requests;
+    std::vector<FileDialog> file_dialogs;  // which dialog each request opened
+
+  private:
+    std::optional<QString> AnswerFileDialog(FileDialog dialog, const FileDialogRequest& request);
 };
 
 }  // namespace tabula::test

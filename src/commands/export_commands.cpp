@@ -1,0 +1,48 @@
+#include "commands/export_commands.h"
+
+#include <functional>
+
+#include "app/prompts.h"
+#include "commands/command_context.h"
+#include "commands/file_commands.h"
+#include "commands/file_dialogs.h"
+#include "deck/deck.h"
+#include "deck/export.h"
+#include "stack/card_stack.h"
+
+namespace tabula {
+
+namespace {
+
+using Writer = std::function<ReplaceResult(const std::filesystem::path&, const Deck&)>;
+
+void Export(CommandContext& c, const Settings& settings, const Writer& write) {
+    const std::optional<QString> chosen =
+        c.prompts.SaveFile(FileRequest(FileKind::kText, true, settings));
+    if (chosen) {
+        const QString path = WithDefaultExtension(*chosen, QStringLiteral("txt"));
+        const ReplaceResult result = write(FileSystemPath(path), c.deck);
+        if (!result.ok()) {
+            c.prompts.Message(QString::fromStdString(ExportMessage(result, path.toStdString())),
+                              QStringLiteral("Tabula Error..."), MessageIcon::kStop,
+                              MessageButtons::kOk);
+        }
+    }
+    c.stack.FocusEditor();
+}
+
+}  // namespace
+
+void ExportText(CommandContext& context, const Settings& settings) {
+    Export(context, settings, [](const std::filesystem::path& path, const Deck& deck) {
+        return WriteTextExport(path, deck);
+    });
+}
+
+void ExportCommaDelimited(CommandContext& context, const Settings& settings) {
+    Export(context, settings, [](const std::filesystem::path& path, const Deck& deck) {
+        return WriteCommaDelimitedExport(path, deck);
+    });
+}
+
+}  // namespace tabula

@@ -1,0 +1,51 @@
+#include "commands/import_command.h"
+
+#include <QCoreApplication>
+
+#include "app/prompts.h"
+#include "commands/command_context.h"
+#include "commands/document_host.h"
+#include "commands/file_commands.h"
+#include "commands/file_dialogs.h"
+#include "deck/cardfile.h"
+#include "deck/deck.h"
+#include "stack/card_stack.h"
+
+namespace tabula {
+
+namespace {
+
+// The import speaks with the program's own name as caption: the executable's base name.
+void Tell(Prompts& prompts, const std::string& text) {
+    prompts.Message(QString::fromStdString(text), QCoreApplication::applicationName(),
+                    MessageIcon::kWarning, MessageButtons::kOk);
+}
+
+}  // namespace
+
+void ImportCardfile(FileCommands& files) {
+    CommandContext& c = files.Context();
+    const std::optional<QString> path =
+        c.prompts.OpenFile(FileRequest(FileKind::kCardfile, false, files.AppSettings()));
+    if (path && files.NewDeck()) {
+        CardfileResult result;
+        if (const std::optional<std::string> bytes = ReadWholeFile(FileSystemPath(*path))) {
+            result = ReadCardfile(*bytes, c.deck);
+        } else {
+            result.status = CardfileResult::Status::kCannotOpen;
+        }
+        if (result.Usable()) {
+            c.stack.RefreshStack();
+            c.deck.ClearModified();
+            files.Document().SetImported(true);
+            files.Document().SetCurrentFile(*path);
+            files.Document().ShowCardCount();
+        }
+        if (result.status != CardfileResult::Status::kOk) {
+            Tell(c.prompts, CardfileMessage(result));
+        }
+    }
+    c.stack.FocusEditor();
+}
+
+}  // namespace tabula
