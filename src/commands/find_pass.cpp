@@ -130,6 +130,23 @@ void FindPass::CardLeaving(const Card& card) {
     gone_.insert(&card);
 }
 
+// A deck's cards lie all over memory, and most of a long pass is spent waiting for their
+// bodies to arrive; so the bodies a few cards ahead are asked for while this one is searched.
+// Only the card's address is used: a card that has left the deck is never read.
+void FindPass::Prefetch(int position) const {
+    constexpr int kAhead = 8;
+    constexpr std::size_t kLine = 64;
+    // The index and the first 340 bytes of the body: most bodies end within them.
+    constexpr std::size_t kPrefetchBytes = 384;
+    if (position + kAhead < Size()) {
+        const auto* card =
+            reinterpret_cast<const char*>(cards_[static_cast<std::size_t>(position + kAhead)]);
+        for (std::size_t at = 0; at < kPrefetchBytes; at += kLine) {
+            __builtin_prefetch(card + at);
+        }
+    }
+}
+
 std::optional<FindPass::Hit> FindPass::FindNext(std::string_view text) {
     const std::string wanted = UpperAnsi(text);
     const auto length = static_cast<int>(wanted.size());
@@ -139,6 +156,7 @@ std::optional<FindPass::Hit> FindPass::FindNext(std::string_view text) {
             End();
             return std::nullopt;
         }
+        Prefetch(search_position_);
         if (const Card* card = CardAt(search_position_)) {
             const std::string_view body = card->Body();
             // Past the hits already shown; the body may have been edited since, so they are

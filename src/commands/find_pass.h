@@ -49,6 +49,7 @@ class FindPass {
   private:
     // The card at this position of the pass, or nullptr when it has left the deck.
     const Card* CardAt(int position) const;
+    void Prefetch(int position) const;
     void End();
 
     const Deck* deck_ = nullptr;
