@@ -13,6 +13,7 @@
 #include <QStatusTipEvent>
 
 #include "app/about_dialog.h"
+#include "app/deck_drop.h"
 #include "app/help_window.h"
 #include "app/keyboard_locks.h"
 #include "app/menu_bar.h"
@@ -45,6 +46,7 @@ MainWindow::MainWindow(Deck& deck, Settings& settings, Prompts& prompts, QWidget
       find_(new FindCommand(context_, this)),
       files_(std::make_unique<FileCommands>(context_, settings, *this)) {
     close_check_ = [this] { return files_->ConfirmClose(); };
+    new DeckDropFilter(this, [this](const QString& path) { files_->OpenDeck(path); });
     ApplyPlacement();
     setWindowTitle(QStringLiteral("Tabula - Untitled"));
     setWindowIcon(ProgramIcon());

@@ -65,8 +65,16 @@ void FileCommands::New() {
 void FileCommands::Open() {
     const std::optional<QString> path =
         context_.prompts.OpenFile(FileRequest(FileKind::kDeck, false, settings_));
-    if (path && NewDeck()) {
-        const DeckReadResult result = ReadDeckFile(FileSystemPath(*path), context_.deck);
+    if (path) {
+        OpenDeck(*path);
+    } else {
+        context_.stack.FocusEditor();
+    }
+}
+
+void FileCommands::OpenDeck(const QString& path) {
+    if (NewDeck()) {
+        const DeckReadResult result = ReadDeckFile(FileSystemPath(path), context_.deck);
         if (!result.Usable()) {
             // A file that broke off with a read error is not taken in part: the deck stays
             // empty and untitled, as after any file that could not be read.
@@ -75,13 +83,13 @@ void FileCommands::Open() {
         context_.deck.ClearModified();
         context_.stack.RefreshStack();
         if (result.Usable()) {
-            document_.SetCurrentFile(*path);
-            settings_.SetValue(QString::fromUtf8(kLastFileKey), *path);
+            document_.SetCurrentFile(path);
+            settings_.SetValue(QString::fromUtf8(kLastFileKey), path);
         }
         document_.ShowCardCount();
         // Told after the cards are on screen: a file cut short shows what it kept.
         if (result.status != DeckReadResult::Status::kOk) {
-            ReportFileError(context_.prompts, DeckReadMessage(result, path->toStdString()));
+            ReportFileError(context_.prompts, DeckReadMessage(result, path.toStdString()));
         }
     }
     context_.stack.FocusEditor();

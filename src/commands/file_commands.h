@@ -24,6 +24,9 @@ class FileCommands {
 
     void New();
     void Open();
+    // Open without the dialog, for a deck file dropped on the window: the save prompt, then
+    // the deck read from this path.
+    void OpenDeck(const QString& path);
     void Save();
     void SaveAs();
     void Merge();
