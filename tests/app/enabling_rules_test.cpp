@@ -12,6 +12,7 @@
 
 #include "app/status_panes.h"
 #include "gui_support/deck_files_fixture.h"
+#include "gui_support/wait_for.h"
 #include "stack/card_editor.h"
 
 namespace tabula::test {
@@ -116,11 +117,11 @@ TEST_F(EnablingRulesTest, TheHighlightedItemsPromptShowsInTheMessagePane) {
     file->popup(window->mapToGlobal(QPoint(0, 0)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
     file->setActiveAction(window->Action(kSaveAs));
-    QTRY_COMPARE(window->Status().Message(), "Save the active document in a different file");
+    TABULA_TRY_COMPARE(window->Status().Message(), "Save the active document in a different file");
     file->setActiveAction(window->Action(kMerge));
-    QTRY_COMPARE(window->Status().Message(), "Merge two .TBX files together");
+    TABULA_TRY_COMPARE(window->Status().Message(), "Merge two .TBX files together");
     file->hide();
-    QTRY_COMPARE(window->Status().Message(), "Ready");
+    TABULA_TRY_COMPARE(window->Status().Message(), "Ready");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "gui_support/wait_for.h"
 
 #include <QAction>
 #include <QMenu>
@@ -68,7 +69,7 @@ TEST_F(PlacementTest, ClosingMaximisedLeavesTheValueAsItWas) {
     settings.values["MainWindowPos"] = "0:1:10:20:610:420";
     Open();
     window->showMaximized();
-    QTRY_VERIFY(window->isMaximized());
+    TABULA_TRY_VERIFY(window->isMaximized());
     window->close();
     EXPECT_EQ(settings.values.value("MainWindowPos"), "0:1:10:20:610:420");
 }
@@ -77,11 +78,11 @@ TEST_F(PlacementTest, RestorePutsTheWindowBackAndLaysTheCardsOut) {
     Cards({"a", "b"});
     window->move(300, 200);
     window->resize(700, 500);
-    QTRY_COMPARE(window->size(), QSize(700, 500));
+    TABULA_TRY_COMPARE(window->size(), QSize(700, 500));
     Trigger(CommandId::kRestore);
-    QTRY_COMPARE(window->size(), QSize(412, 268));
+    TABULA_TRY_COMPARE(window->size(), QSize(412, 268));
     EXPECT_EQ(window->pos(), QPoint(100, 100));
-    QTRY_COMPARE(Front().geometry().top(), window->ClientHeight() - 218);
+    TABULA_TRY_COMPARE(Front().geometry().top(), window->ClientHeight() - 218);
 }
 
 using TitleAndStatusTest = MainWindowTest;
@@ -114,20 +115,20 @@ TEST_F(TitleAndStatusTest, HoverTextGivesWayToReady) {
     QTimer& timer = window->Status().MessageTimer();
 
     QTest::mouseMove(Front().NextButton());
-    QTRY_COMPARE(window->Status().Message(), "Bring next card to front");
+    TABULA_TRY_COMPARE(window->Status().Message(), "Bring next card to front");
     EXPECT_TRUE(timer.isActive());
     EXPECT_EQ(timer.interval(), 5000);
     EXPECT_TRUE(timer.isSingleShot());
 
     QTest::mouseMove(Front().PreviousButton());
-    QTRY_COMPARE(window->Status().Message(), "Bring previous card to front");
+    TABULA_TRY_COMPARE(window->Status().Message(), "Bring previous card to front");
     QTest::mouseMove(Front().PrintButton());
-    QTRY_COMPARE(window->Status().Message(), "Print the front most card");
+    TABULA_TRY_COMPARE(window->Status().Message(), "Print the front most card");
     EXPECT_TRUE(timer.isActive());
 
     // Let the 5 seconds run out at once.
     timer.start(0);
-    QTRY_COMPARE(window->Status().Message(), "Ready");
+    TABULA_TRY_COMPARE(window->Status().Message(), "Ready");
     EXPECT_FALSE(timer.isActive());
 }
 

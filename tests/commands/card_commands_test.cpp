@@ -1,4 +1,5 @@
 #include "commands/card_commands.h"
+#include "gui_support/wait_for.h"
 
 #include <QAction>
 #include <QTest>
@@ -38,7 +39,7 @@ TEST_F(CardCommandsTest, AddToAnEmptyDeck) {
     EXPECT_EQ(deck.Front().Body(), "");
     EXPECT_TRUE(deck.Modified());
     EXPECT_TRUE(Front().isVisible());
-    QTRY_VERIFY(Editor().hasFocus());
+    TABULA_TRY_VERIFY(Editor().hasFocus());
     EXPECT_TRUE(prompts.messages.empty());
 }
 
@@ -147,7 +148,7 @@ TEST_F(CardCommandsTest, GoToNeverLooksAtTheFrontCard) {
     Trigger(CommandId::kGoTo);
     ExpectOneWarning("\"b\" Not Found", "Tabula Warning");
     EXPECT_EQ(deck.Front().Index(), "Bravo");
-    QTRY_VERIFY(Editor().hasFocus());
+    TABULA_TRY_VERIFY(Editor().hasFocus());
 }
 
 TEST_F(CardCommandsTest, GoToWithAnEmptyLine) {

@@ -7,6 +7,7 @@
 
 #include "app/deck_drop.h"
 #include "gui_support/main_window_fixture.h"
+#include "gui_support/wait_for.h"
 #include "stack/card_editor.h"
 #include "stack/stack_view.h"
 #include "support/deck_builders.h"
@@ -71,7 +72,7 @@ TEST_F(DeckDropTest, ADeckDroppedOnTheCardOpensInPlaceOfTheSavedDeck) {
     const auto data = File(path);
     // Offered as a move too, it is taken as a copy: the file manager must keep the file.
     EXPECT_EQ(Drop(Editor().viewport(), data.get()), Qt::CopyAction);
-    QTRY_COMPARE(window->windowTitle(), "Tabula - " + Name(path));
+    TABULA_TRY_COMPARE(window->windowTitle(), "Tabula - " + Name(path));
     EXPECT_EQ(Ring(), (std::vector<std::string>{"apple", "pear"}));
     EXPECT_EQ(Editor().toPlainText(), "red") << "the path was not typed into the card";
     EXPECT_TRUE(prompts.messages.empty()) << "nothing unsaved, nothing asked";
@@ -86,7 +87,7 @@ TEST_F(DeckDropTest, UnsavedChangesAreAskedForFirstAndCancelKeepsThem) {
     prompts.AnswerMessage(Answer::kCancel);
     const auto data = File(path);
     EXPECT_EQ(Drop(&View(), data.get()), Qt::CopyAction);
-    QTRY_COMPARE(prompts.messages.size(), size_t{1});
+    TABULA_TRY_COMPARE(prompts.messages.size(), size_t{1});
     EXPECT_EQ(prompts.messages[0].text, "Save Changes ?");
     EXPECT_EQ(prompts.messages[0].caption, "Tabula");
     EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::kYesNoCancel);

@@ -1,4 +1,5 @@
 #include "gui_support/main_window_fixture.h"
+#include "gui_support/wait_for.h"
 
 #include <QAction>
 #include <QTest>
@@ -32,7 +33,7 @@ void MainWindowTest::Cards(const std::vector<std::string>& indexes) {
 void MainWindowTest::SetClientHeight(int height) {
     const int outside = window->height() - window->ClientHeight();
     window->resize(window->width(), height + outside);
-    QTRY_COMPARE(window->ClientHeight(), height);
+    TABULA_TRY_COMPARE(window->ClientHeight(), height);
 }
 
 bool MainWindowTest::Trigger(CommandId id) {

@@ -1,4 +1,5 @@
 #include "stack/card_editor.h"
+#include "gui_support/wait_for.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -173,7 +174,7 @@ TEST_F(CardEditorTest, TheCardMenuListsTheRingAndBringsTheChoiceToTheFront) {
     QTest::mouseClick(menu->View()->viewport(), Qt::LeftButton, {}, third.center());
     EXPECT_EQ(deck.Front().Index(), "c");
     EXPECT_EQ(deck.At(1).Body(), "xyz") << "the edit stayed with card a";
-    QTRY_VERIFY(window->Stack().OpenMenu() == nullptr);
+    TABULA_TRY_VERIFY(window->Stack().OpenMenu() == nullptr);
 }
 
 TEST_F(CardEditorTest, TheCardMenuOfALargeDeckReachesItsLastCard) {

@@ -1,4 +1,5 @@
 #include "stack/stack_view.h"
+#include "gui_support/wait_for.h"
 
 #include <QHelpEvent>
 #include <QImage>
@@ -84,7 +85,7 @@ TEST_F(StackViewTest, TheTooltipShowsTheWholeIndex) {
     QHelpEvent help(QEvent::ToolTip, QPoint(100, 10),
                     Front().Client()->mapToGlobal(QPoint(100, 10)));
     QCoreApplication::sendEvent(Front().Client(), &help);
-    QTRY_VERIFY(QToolTip::isVisible());
+    TABULA_TRY_VERIFY(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), QString::fromStdString(index33));
     QToolTip::hideText();
 }
