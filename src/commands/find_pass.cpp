@@ -11,17 +11,6 @@ namespace tabula {
 
 namespace {
 
-const std::array<unsigned char, 256>& UpperTable() {
-    static const std::array<unsigned char, 256> table = [] {
-        std::array<unsigned char, 256> t{};
-        for (int b = 0; b < 256; ++b) {
-            t[static_cast<std::size_t>(b)] = UpperAnsi(static_cast<unsigned char>(b));
-        }
-        return t;
-    }();
-    return table;
-}
-
 // The other byte that upper-cases to `upper`, if there is one (a small letter for its
 // capital); `upper` itself when there is none.
 const std::array<unsigned char, 256>& LowerPartner() {
@@ -62,7 +51,7 @@ int FindUpper(std::string_view text, std::string_view upper_text, std::size_t fr
     }
     const auto* data = reinterpret_cast<const unsigned char*>(text.data());
     const auto* wanted = reinterpret_cast<const unsigned char*>(upper_text.data());
-    const std::array<unsigned char, 256>& upper = UpperTable();
+    const std::array<unsigned char, 256>& upper = UpperAnsiTable();
     const std::size_t last = text.size() - m;
     // Candidates are the places of the first byte in either case, each found with memchr; a
     // body is searched in long strides, which matters when a pass reads a million of them.

@@ -10,17 +10,6 @@ namespace tabula {
 
 namespace {
 
-const std::array<unsigned char, 256>& UpperTable() {
-    static const std::array<unsigned char, 256> table = [] {
-        std::array<unsigned char, 256> t{};
-        for (int b = 0; b < 256; ++b) {
-            t[static_cast<std::size_t>(b)] = UpperAnsi(static_cast<unsigned char>(b));
-        }
-        return t;
-    }();
-    return table;
-}
-
 unsigned char FoldedFirstByte(const Card& card) {
     const std::string_view index = card.Index();
     return index.empty() ? 0 : FoldAscii(static_cast<unsigned char>(index.front()));
@@ -28,7 +17,7 @@ unsigned char FoldedFirstByte(const Card& card) {
 
 // The upper-cased index begins with `first` and holds `upper`.
 bool Matches(const Card& card, const std::string& upper, unsigned char first) {
-    const auto& table = UpperTable();
+    const auto& table = UpperAnsiTable();
     const std::string_view index = card.Index();
     if (index.empty() || table[static_cast<unsigned char>(index.front())] != first) {
         return false;
@@ -78,7 +67,7 @@ int FindGoToMatch(const Deck& deck, std::string_view text) {
     std::array<bool, 256> seen{};
     int best = -1;
     for (int b = 1; b < 256; ++b) {
-        if (UpperTable()[static_cast<std::size_t>(b)] != first) {
+        if (UpperAnsiTable()[static_cast<std::size_t>(b)] != first) {
             continue;
         }
         const unsigned char group = FoldAscii(static_cast<unsigned char>(b));

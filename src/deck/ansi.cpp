@@ -58,6 +58,17 @@ unsigned char UpperAnsi(unsigned char byte) {
     }
 }
 
+const std::array<unsigned char, 256>& UpperAnsiTable() {
+    static const std::array<unsigned char, 256> table = [] {
+        std::array<unsigned char, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            t[static_cast<std::size_t>(b)] = UpperAnsi(static_cast<unsigned char>(b));
+        }
+        return t;
+    }();
+    return table;
+}
+
 std::string UpperAnsi(std::string_view text) {
     std::string out(text);
     for (char& c : out) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,7 @@ std::string AnsiToUtf8(std::string_view ansi);
 // š œ ž ÿ map to their capitals; every other byte (ß and µ included) stays.
 unsigned char UpperAnsi(unsigned char byte);
 std::string UpperAnsi(std::string_view text);
+// UpperAnsi for every byte, for loops that upper-case many texts.
+const std::array<unsigned char, 256>& UpperAnsiTable();
 
 }  // namespace tabula

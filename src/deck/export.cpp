@@ -14,9 +14,10 @@ constexpr std::size_t kWrapColumn = 60;
 constexpr std::string_view kRule = "------------------------------------------------------------\n";
 constexpr std::size_t kFlushAt = 1 << 20;
 
-// Writes every card's text in turn, in chunks, so a deck of any size takes little memory.
-template <typename Render>
-bool WriteCards(std::ostream& out, const Deck& deck, Render render) {
+}  // namespace
+
+bool WriteCardTexts(std::ostream& out, const Deck& deck,
+                    const std::function<void(const Card&, std::string&)>& render) {
     std::string chunk;
     for (int k = 0; k < deck.Count() && out; ++k) {
         render(deck.At(k), chunk);
@@ -28,8 +29,6 @@ bool WriteCards(std::ostream& out, const Deck& deck, Render render) {
     out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
     return static_cast<bool>(out);
 }
-
-}  // namespace
 
 std::vector<std::string> SplitBodyLines(std::string_view body) {
     std::vector<std::string> lines;
@@ -112,13 +111,13 @@ std::string CommaDelimitedLine(const Card& card) {
 }
 
 bool WriteTextExport(std::ostream& out, const Deck& deck) {
-    return WriteCards(out, deck, [](const Card& card, std::string& chunk) {
+    return WriteCardTexts(out, deck, [](const Card& card, std::string& chunk) {
         AppendCardTextBlock(chunk, card, "\r\n");
     });
 }
 
 bool WriteCommaDelimitedExport(std::ostream& out, const Deck& deck) {
-    return WriteCards(
+    return WriteCardTexts(
         out, deck, [](const Card& card, std::string& chunk) { chunk += CommaDelimitedLine(card); });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -25,6 +26,11 @@ void AppendCardTextBlock(std::string& out, const Card& card, std::string_view li
 // "index,body" with each LF, the byte before each LF and every comma of the body turned into
 // a space, ended by one LF.
 std::string CommaDelimitedLine(const Card& card);
+
+// Writes each card's text from the front card on, as `render` appends it to a buffer that is
+// written out in chunks, so a deck of any size takes little memory.
+bool WriteCardTexts(std::ostream& out, const Deck& deck,
+                    const std::function<void(const Card&, std::string&)>& render);
 
 // Every card from the front card on. The text export ends its lines with CR LF on every
 // platform; the comma-delimited export with a bare LF.
