@@ -10,47 +10,47 @@ namespace {
 using enum CommandId;
 
 constexpr std::array kCommands{
-    CommandSpec{kNew, "&New\tF2", "Create a new document"},
-    CommandSpec{kOpen, "&Open...", "Open an existing document"},
-    CommandSpec{kSave, "&Save\tF3", "Save the current document"},
-    CommandSpec{kSaveAs, "Save &As...", "Save the active document in a different file"},
-    CommandSpec{kMerge, "&Merge...", "Merge two .TBX files together"},
-    CommandSpec{kImportCardfile, "Cardfile...", "Open a Cardfile file"},
-    CommandSpec{kExportText, "Text file...", "Exports a ASCII text file"},
-    CommandSpec{kExportCsv, "Comma Delimited Text...",
-                "Exports a file compatible with most Database programs"},
-    CommandSpec{kPrintCard, "&Card...", "Print the front most card"},
-    CommandSpec{kPrintList, "&List...", "Print a list of all indexes"},
-    CommandSpec{kPrintTag, "Tag...", "Print tagged cards"},
-    CommandSpec{kSendCard, "&Card...", "Email the front card"},
-    CommandSpec{kSendList, "&List...", "Email a list of all indexes"},
-    CommandSpec{kSendTag, "Tag...", "Email tagged cards"},
-    CommandSpec{kExit, "E&xit", "Exit the application"},
-    CommandSpec{kUndo, "&Undo\t", "Undo the last keystroke"},
-    CommandSpec{kCut, "Cu&t\tShift+Del", "Cut the selected text to the clipboard"},
-    CommandSpec{kCopy, "&Copy\tCtrl+Ins", "Copy the selected text to the clipboard"},
-    CommandSpec{kPaste, "&Paste\tShift+Ins", "Paste the clipboard text into card"},
-    CommandSpec{kIndex, "I&ndex...", "Edit the Index header of the front card"},
-    CommandSpec{kGoTo, "&Go To...\tF5", "Bring a specific card to the front"},
-    CommandSpec{kFind, "&Find...\tF4", "Find all occurences of specified text"},
-    CommandSpec{kAdd, "&Add...\tF7", "Add a new card"},
-    CommandSpec{kDelete, "&Delete...", "Delete the front card"},
-    CommandSpec{kTag, "Tag...", "Select multiple cards to print or email"},
-    CommandSpec{kRestore, "&Restore", "Restore the main window to the start up position"},
-    CommandSpec{kHelpContents, "Contents...\tF1", "Engage Help Contents"},
-    CommandSpec{kAbout, "&About", "Info about the author and copyright"},
+    CommandEntry{kNew, "&New\tF2", "Create a new document"},
+    CommandEntry{kOpen, "&Open...", "Open an existing document"},
+    CommandEntry{kSave, "&Save\tF3", "Save the current document"},
+    CommandEntry{kSaveAs, "Save &As...", "Save the active document in a different file"},
+    CommandEntry{kMerge, "&Merge...", "Merge two .TBX files together"},
+    CommandEntry{kImportCardfile, "Cardfile...", "Open a Cardfile file"},
+    CommandEntry{kExportText, "Text file...", "Exports a ASCII text file"},
+    CommandEntry{kExportCsv, "Comma Delimited Text...",
+                 "Exports a file compatible with most Database programs"},
+    CommandEntry{kPrintCard, "&Card...", "Print the front most card"},
+    CommandEntry{kPrintList, "&List...", "Print a list of all indexes"},
+    CommandEntry{kPrintTag, "Tag...", "Print tagged cards"},
+    CommandEntry{kSendCard, "&Card...", "Email the front card"},
+    CommandEntry{kSendList, "&List...", "Email a list of all indexes"},
+    CommandEntry{kSendTag, "Tag...", "Email tagged cards"},
+    CommandEntry{kExit, "E&xit", "Exit the application"},
+    CommandEntry{kUndo, "&Undo\t", "Undo the last keystroke"},
+    CommandEntry{kCut, "Cu&t\tShift+Del", "Cut the selected text to the clipboard"},
+    CommandEntry{kCopy, "&Copy\tCtrl+Ins", "Copy the selected text to the clipboard"},
+    CommandEntry{kPaste, "&Paste\tShift+Ins", "Paste the clipboard text into card"},
+    CommandEntry{kIndex, "I&ndex...", "Edit the Index header of the front card"},
+    CommandEntry{kGoTo, "&Go To...\tF5", "Bring a specific card to the front"},
+    CommandEntry{kFind, "&Find...\tF4", "Find all occurences of specified text"},
+    CommandEntry{kAdd, "&Add...\tF7", "Add a new card"},
+    CommandEntry{kDelete, "&Delete...", "Delete the front card"},
+    CommandEntry{kTag, "Tag...", "Select multiple cards to print or email"},
+    CommandEntry{kRestore, "&Restore", "Restore the main window to the start up position"},
+    CommandEntry{kHelpContents, "Contents...\tF1", "Engage Help Contents"},
+    CommandEntry{kAbout, "&About", "Info about the author and copyright"},
 };
 
 }  // namespace
 
-std::span<const CommandSpec> AllCommands() {
+std::span<const CommandEntry> AllCommands() {
     return kCommands;
 }
 
-const CommandSpec& Spec(CommandId id) {
-    for (const CommandSpec& spec : kCommands) {
-        if (spec.id == id) {
-            return spec;
+const CommandEntry& EntryFor(CommandId id) {
+    for (const CommandEntry& entry : kCommands) {
+        if (entry.id == id) {
+            return entry;
         }
     }
     assert(false && "every command id is in the table");

@@ -18,14 +18,14 @@ struct CommandState {
     bool mail_available = false;
 };
 
-struct CommandSpec {
+struct CommandEntry {
     CommandId id;
     std::string_view menu_text;  // '&' marks the mnemonic, '\t' the shortcut's name
     std::string_view prompt;     // shown in the status bar while the item is highlighted
 };
 
-std::span<const CommandSpec> AllCommands();
-const CommandSpec& Spec(CommandId id);
+std::span<const CommandEntry> AllCommands();
+const CommandEntry& EntryFor(CommandId id);
 bool IsEnabled(CommandId id, const CommandState& state);
 
 }  // namespace tabula

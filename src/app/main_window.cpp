@@ -72,13 +72,14 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildActions() {
-    for (const CommandSpec& spec : AllCommands()) {
-        auto* action = new QAction(
-            QString::fromUtf8(spec.menu_text.data(), static_cast<qsizetype>(spec.menu_text.size())),
-            this);
+    for (const CommandEntry& entry : AllCommands()) {
+        auto* action =
+            new QAction(QString::fromUtf8(entry.menu_text.data(),
+                                          static_cast<qsizetype>(entry.menu_text.size())),
+                        this);
         action->setStatusTip(
-            QString::fromUtf8(spec.prompt.data(), static_cast<qsizetype>(spec.prompt.size())));
-        const CommandId id = spec.id;
+            QString::fromUtf8(entry.prompt.data(), static_cast<qsizetype>(entry.prompt.size())));
+        const CommandId id = entry.id;
         connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
         actions_[id] = action;
     }

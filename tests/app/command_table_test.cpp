@@ -19,9 +19,9 @@ TEST(CommandTableTest, AnEmptyDeckLeavesOnlyTheCommandsThatNeedNoCard) {
     const std::set<CommandId> enabled{kNew,      kOpen,         kImportCardfile, kPrintTag,
                                       kSendList, kSendTag,      kExit,           kAdd,
                                       kRestore,  kHelpContents, kAbout};
-    for (const CommandSpec& spec : AllCommands()) {
-        EXPECT_EQ(IsEnabled(spec.id, empty), enabled.contains(spec.id))
-            << static_cast<int>(spec.id);
+    for (const CommandEntry& entry : AllCommands()) {
+        EXPECT_EQ(IsEnabled(entry.id, empty), enabled.contains(entry.id))
+            << static_cast<int>(entry.id);
     }
 }
 

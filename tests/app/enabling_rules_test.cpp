@@ -30,9 +30,9 @@ class EnablingRulesTest : public DeckFilesTest {
     std::set<CommandId> Enabled() {
         emit FileMenu()->aboutToShow();
         std::set<CommandId> enabled;
-        for (const CommandSpec& spec : AllCommands()) {
-            if (window->Action(spec.id)->isEnabled()) {
-                enabled.insert(spec.id);
+        for (const CommandEntry& entry : AllCommands()) {
+            if (window->Action(entry.id)->isEnabled()) {
+                enabled.insert(entry.id);
             }
         }
         return enabled;
