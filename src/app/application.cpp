@@ -12,6 +12,8 @@
 #include "app/program_icon.h"
 #include "app/qt_prompts.h"
 #include "app/qt_settings.h"
+#include "commands/file_commands.h"
+#include "commands/import_command.h"
 #include "deck/cardfile.h"
 #include "deck/deck.h"
 #include "deck/deck_file.h"
@@ -22,21 +24,12 @@ static void InitTabulaResources() {
 
 namespace tabula {
 
-namespace {
-
-// A path from the command line as the file system spells it.
-std::filesystem::path FilePath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-}  // namespace
-
 void InitResources() {
     InitTabulaResources();
 }
 
 void LoadStartupDeck(MainWindow& window, Deck& deck, Prompts& prompts, const QString& path) {
-    const DeckReadResult result = ReadDeckFile(FilePath(path), deck);
+    const DeckReadResult result = ReadDeckFile(FileSystemPath(path), deck);
     if (result.status != DeckReadResult::Status::kOk) {
         if (!result.Usable()) {
             deck.ClearDeck();
@@ -51,38 +44,19 @@ void LoadStartupDeck(MainWindow& window, Deck& deck, Prompts& prompts, const QSt
     }
 }
 
-void LoadStartupCardfile(MainWindow& window, Deck& deck, Prompts& prompts, const QString& path) {
-    CardfileResult result;
-    if (const std::optional<std::string> bytes = ReadWholeFile(FilePath(path))) {
-        result = ReadCardfile(*bytes, deck);
-    } else {
-        result.status = CardfileResult::Status::kCannotOpen;
-    }
-    if (!result.Usable()) {
-        deck.ClearDeck();
-    }
-    deck.ClearModified();
-    window.Stack().RefreshStack();
-    if (result.Usable()) {
-        window.SetImported(true);
-        window.SetCurrentFile(path);
-    }
-    if (result.status != CardfileResult::Status::kOk) {
-        // The import speaks with the program's own name as caption, as File > Import does.
-        prompts.Message(QString::fromStdString(CardfileMessage(result)),
-                        QCoreApplication::applicationName(), MessageIcon::kWarning,
-                        MessageButtons::kOk);
-    }
+void LoadStartupCardfile(MainWindow& window, const QString& path) {
+    // As File > Import does it: the deck is still empty at start-up.
+    ImportCardfileFrom(window.Files(), path);
 }
 
 void LoadStartupFile(MainWindow& window, Deck& deck, Prompts& prompts, const QString& path) {
-    std::ifstream in(FilePath(path), std::ios::binary);
+    std::ifstream in(FileSystemPath(path), std::ios::binary);
     char head[3] = {};
     const bool cardfile = in.read(head, sizeof head) && (std::string_view(head, 3) == "MGC" ||
                                                          std::string_view(head, 3) == "RRG");
     in.close();
     if (cardfile) {
-        LoadStartupCardfile(window, deck, prompts, path);
+        LoadStartupCardfile(window, path);
     } else {
         LoadStartupDeck(window, deck, prompts, path);
     }

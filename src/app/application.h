@@ -19,7 +19,7 @@ void LoadStartupDeck(MainWindow& window, Deck& deck, Prompts& prompts, const QSt
 // Imports the Cardfile file named on the command line into the empty deck, as File > Import
 // does: the deck is titled with the .crd path and marked imported, so that only Save As can
 // write it and the .crd file is never overwritten with a deck.
-void LoadStartupCardfile(MainWindow& window, Deck& deck, Prompts& prompts, const QString& path);
+void LoadStartupCardfile(MainWindow& window, const QString& path);
 
 // The file named on the command line: a Cardfile file (known by its first bytes, "MGC" or
 // "RRG") is imported, anything else is read as a deck. The desktop hands both kinds over.

@@ -23,27 +23,32 @@ void Tell(Prompts& prompts, const std::string& text) {
 
 }  // namespace
 
+void ImportCardfileFrom(FileCommands& files, const QString& path) {
+    CommandContext& c = files.Context();
+    CardfileResult result;
+    if (const std::optional<std::string> bytes = ReadWholeFile(FileSystemPath(path))) {
+        result = ReadCardfile(*bytes, c.deck);
+    } else {
+        result.status = CardfileResult::Status::kCannotOpen;
+    }
+    if (result.Usable()) {
+        c.stack.RefreshStack();
+        c.deck.ClearModified();
+        files.Document().SetImported(true);
+        files.Document().SetCurrentFile(path);
+        files.Document().ShowCardCount();
+    }
+    if (result.status != CardfileResult::Status::kOk) {
+        Tell(c.prompts, CardfileMessage(result));
+    }
+}
+
 void ImportCardfile(FileCommands& files) {
     CommandContext& c = files.Context();
     const std::optional<QString> path =
         c.prompts.OpenFile(FileRequest(FileKind::kCardfile, false, files.AppSettings()));
     if (path && files.NewDeck()) {
-        CardfileResult result;
-        if (const std::optional<std::string> bytes = ReadWholeFile(FileSystemPath(*path))) {
-            result = ReadCardfile(*bytes, c.deck);
-        } else {
-            result.status = CardfileResult::Status::kCannotOpen;
-        }
-        if (result.Usable()) {
-            c.stack.RefreshStack();
-            c.deck.ClearModified();
-            files.Document().SetImported(true);
-            files.Document().SetCurrentFile(*path);
-            files.Document().ShowCardCount();
-        }
-        if (result.status != CardfileResult::Status::kOk) {
-            Tell(c.prompts, CardfileMessage(result));
-        }
+        ImportCardfileFrom(files, *path);
     }
     c.stack.FocusEditor();
 }
