@@ -1,0 +1,67 @@
+#include "commands/print_commands.h"
+
+#include <QCoreApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <string>
+
+#include "app/prompts.h"
+#include "commands/command_context.h"
+#include "commands/document_host.h"
+#include "deck/deck.h"
+#include "output/devices/qt_print_device.h"
+#include "output/print_layouts.h"
+#include "stack/card_stack.h"
+
+namespace tabula {
+
+namespace {
+
+// Whether the printer the dialog returned can take a job at all. Qt falls back to a PDF file
+// for a printer it does not know, so a printer with nowhere to send the pages shows up as a
+// system printer that has gone since, or as a PDF printer without a file name.
+bool Usable(const QPrinter& printer) {
+    if (!printer.isValid()) {
+        return false;
+    }
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        return !printer.outputFileName().isEmpty();
+    }
+    return !QPrinterInfo::printerInfo(printer.printerName()).isNull();
+}
+
+void Print(PrintDevice& device, const Deck& deck, const std::string& file_name,
+           PrintLayout layout) {
+    // A job the printer refuses ends without a word, like a cancelled dialog.
+    switch (layout) {
+        case PrintLayout::kCard:
+            PrintCard(device, deck, file_name);
+            break;
+        case PrintLayout::kList:
+            PrintList(device, deck, file_name);
+            break;
+        case PrintLayout::kTagged:
+            PrintTagged(device, deck, file_name);
+            break;
+    }
+}
+
+}  // namespace
+
+void PrintCards(CommandContext& context, const DocumentHost& document, PrintLayout layout) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (context.prompts.ChoosePrinter(printer)) {
+        if (Usable(printer)) {
+            QtPrintDevice device(printer);
+            Print(device, context.deck, document.CurrentFile().toStdString(), layout);
+        } else {
+            context.prompts.Message(
+                QString::fromUtf8(kPrintFailedMessage.data(),
+                                  static_cast<qsizetype>(kPrintFailedMessage.size())),
+                QCoreApplication::applicationName(), MessageIcon::kWarning, MessageButtons::kOk);
+        }
+    }
+    context.stack.FocusEditor();
+}
+
+}  // namespace tabula
