@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPrinter>
+
 namespace tabula::test {
 
 Answer ScriptedPrompts::Message(const QString& text, const QString& caption, MessageIcon icon,
@@ -54,9 +56,26 @@ std::optional<std::string> ScriptedPrompts::IndexText(IndexMode mode, const std:
     return answer;
 }
 
-bool ScriptedPrompts::ChoosePrinter(QPrinter&) {
-    ADD_FAILURE() << "unexpected Print dialog";
-    return false;
+void ScriptedPrompts::AnswerPrinterPdf(const QString& path) {
+    AnswerPrinter([path](QPrinter& printer) {
+        if (path.isEmpty()) {
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    });
+}
+
+bool ScriptedPrompts::ChoosePrinter(QPrinter& printer) {
+    ++print_dialogs;
+    if (printer_answers.empty()) {
+        ADD_FAILURE() << "unexpected Print dialog";
+        return false;
+    }
+    const PrinterAnswer answer = std::move(printer_answers.front());
+    printer_answers.pop_front();
+    return answer(printer);
 }
 
 }  // namespace tabula::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,15 +38,22 @@ class ScriptedPrompts final : public Prompts {
     void AnswerMessage(Answer answer) { message_answers.push_back(answer); }
     // The full path chosen; an empty text cancels the dialog.
     void AnswerFile(const QString& path) { file_answers.push_back(path); }
+    // The Print dialog: what the user chose, done to the printer; false cancels.
+    using PrinterAnswer = std::function<bool(QPrinter&)>;
+    void AnswerPrinter(PrinterAnswer answer) { printer_answers.push_back(std::move(answer)); }
+    // Print to File (PDF) under this name; an empty name cancels the dialog.
+    void AnswerPrinterPdf(const QString& path);
 
     std::deque<std::optional<std::string>> index_answers;
     std::deque<Answer> message_answers;
     std::deque<QString> file_answers;  // an empty name cancels the dialog
+    std::deque<PrinterAnswer> printer_answers;
 
     std::vector<struct Message> messages;
     std::vector<IndexRequest> index_requests;
     std::vector<FileDialogRequest> file_requests;
     std::vector<FileDialog> file_dialogs;  // which dialog each request opened
+    int print_dialogs = 0;                 // how often the Print dialog was shown
 
   private:
     std::optional<QString> AnswerFileDialog(FileDialog dialog, const FileDialogRequest& request);
