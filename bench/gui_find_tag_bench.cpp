@@ -20,6 +20,7 @@
 #include "commands/tag_dialog.h"
 #include "commands/tag_list_model.h"
 #include "deck/deck.h"
+#include "output/mail_transport.h"
 
 namespace tabula {
 namespace {
@@ -50,6 +51,7 @@ struct Fixture {
     Deck deck;
     NoSettings settings;
     QuietPrompts prompts;
+    NoMailTransport mail;
     std::unique_ptr<MainWindow> window;
 };
 
@@ -60,7 +62,8 @@ Fixture& WindowWith(int cards) {
     if (!slot) {
         slot = std::make_unique<Fixture>();
         bench::AddMadeUpCards(slot->deck, cards, bench::kDeckSeed);
-        slot->window = std::make_unique<MainWindow>(slot->deck, slot->settings, slot->prompts);
+        slot->window =
+            std::make_unique<MainWindow>(slot->deck, slot->settings, slot->prompts, slot->mail);
         slot->window->resize(1024, 768);
         slot->window->show();
         QApplication::processEvents();

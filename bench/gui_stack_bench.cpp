@@ -16,6 +16,7 @@
 #include "app/settings.h"
 #include "commands/card_commands.h"
 #include "deck/deck.h"
+#include "output/mail_transport.h"
 #include "stack/card_menu.h"
 #include "stack/card_stack.h"
 #include "stack/front_card_window.h"
@@ -61,6 +62,7 @@ struct Fixture {
     Deck deck;
     NoSettings settings;
     AnsweringPrompts prompts;
+    NoMailTransport mail;
     std::unique_ptr<MainWindow> window;
     QImage frame;
 
@@ -89,7 +91,8 @@ Fixture& WindowWith(int cards) {
             slot->deck.CreateCard(cards < 0 ? OneLetterIndex(random) : RandomIndex(random));
         }
         slot->deck.SortCards();
-        slot->window = std::make_unique<MainWindow>(slot->deck, slot->settings, slot->prompts);
+        slot->window =
+            std::make_unique<MainWindow>(slot->deck, slot->settings, slot->prompts, slot->mail);
         slot->window->resize(1024, 768);
         slot->window->show();
         QApplication::processEvents();

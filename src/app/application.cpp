@@ -17,6 +17,7 @@
 #include "deck/cardfile.h"
 #include "deck/deck.h"
 #include "deck/deck_file.h"
+#include "output/devices/xdg_email_transport.h"
 
 static void InitTabulaResources() {
     Q_INIT_RESOURCE(tabula);
@@ -88,8 +89,10 @@ int RunTabula(int argc, char** argv) {
 
     QtSettings settings(name);
     QtPrompts prompts;
+    // Outlives the window: its attachment folder goes when the program ends, not before.
+    XdgEmailTransport mail;
     Deck deck;
-    MainWindow window(deck, settings, prompts);
+    MainWindow window(deck, settings, prompts, mail);
     prompts.SetOwner(&window);
 
     const QStringList args = QCoreApplication::arguments();

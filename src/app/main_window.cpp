@@ -27,17 +27,22 @@
 #include "commands/file_commands.h"
 #include "commands/find_command.h"
 #include "commands/import_command.h"
+#include "commands/mail_commands.h"
 #include "commands/tag_dialog.h"
 #include "deck/deck.h"
+#include "output/mail_transport.h"
 #include "stack/card_editor.h"
 
 namespace tabula {
 
-MainWindow::MainWindow(Deck& deck, Settings& settings, Prompts& prompts, QWidget* parent)
+MainWindow::MainWindow(Deck& deck, Settings& settings, Prompts& prompts, MailTransport& mail,
+                       QWidget* parent)
     : QMainWindow(parent),
       deck_(deck),
       settings_(settings),
       prompts_(prompts),
+      mail_(mail),
+      mail_available_(mail.Available()),
       client_(new QWidget(this)),
       status_(new StatusPanes(statusBar())),
       stack_(new CardStack(
@@ -86,7 +91,12 @@ void MainWindow::BuildActions() {
     BuildMenuBar(
         menuBar(), [this](CommandId id) { return Action(id); },
         [this](QMenu* menu) {
-            connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateActions);
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+                if (menu->actions().contains(Action(CommandId::kSendCard))) {
+                    mail_available_ = mail_.Available();
+                }
+                UpdateActions();
+            });
             connect(menu, &QMenu::aboutToHide, this, [this] { status_->ShowPrompt({}); });
         });
 }
@@ -198,6 +208,15 @@ bool MainWindow::Dispatch(CommandId id) {
         case CommandId::kRestore:
             Restore();
             break;
+        case CommandId::kSendCard:
+            SendCards(context_, *this, mail_, MailContent::kCard);
+            break;
+        case CommandId::kSendList:
+            SendCards(context_, *this, mail_, MailContent::kList);
+            break;
+        case CommandId::kSendTag:
+            SendCards(context_, *this, mail_, MailContent::kTagged);
+            break;
         case CommandId::kHelpContents:
             HelpContents();
             break;
@@ -205,7 +224,7 @@ bool MainWindow::Dispatch(CommandId id) {
             About();
             break;
         default:
-            // Print and mail commands come with their own units; until then they do nothing.
+            // The print commands come with their own unit; until then they do nothing.
             break;
     }
     return true;
@@ -297,6 +316,11 @@ void MainWindow::SavePlacement() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Disabled, the window is waiting for the mail program inside a command: it closes after.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     if (close_check_ && !close_check_()) {
         event->ignore();
         stack_->FocusEditor();

@@ -19,6 +19,7 @@ class Deck;
 class FileCommands;
 class FindCommand;
 class HelpWindow;
+class MailTransport;
 class Prompts;
 class Settings;
 class StatusPanes;
@@ -30,7 +31,10 @@ class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     Q_OBJECT
 
   public:
-    MainWindow(Deck& deck, Settings& settings, Prompts& prompts, QWidget* parent = nullptr);
+    // Asks `mail` whether there is a mail program: the front card gets its E-mail button only
+    // when there is one as the window is built.
+    MainWindow(Deck& deck, Settings& settings, Prompts& prompts, MailTransport& mail,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Runs the command if its rule allows it now; false when it was disabled.
@@ -84,9 +88,10 @@ class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     Deck& deck_;
     Settings& settings_;
     Prompts& prompts_;
-    // Mail goes through output/mail_transport.h once the mail commands are built; until then
-    // it is not offered.
-    bool mail_available_ = false;
+    MailTransport& mail_;
+    // Whether there is a mail program, as last asked: when the window was built and whenever
+    // the Send menu opens. Asking runs a program, so it is not done on every command.
+    bool mail_available_;
     QWidget* client_;
     StatusPanes* status_;
     CardStack* stack_;

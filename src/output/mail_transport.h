@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string_view>
 
 #include "output/mail_message.h"
@@ -36,7 +38,23 @@ struct MailOutcome {
 class MailTransport {
   public:
     virtual ~MailTransport() = default;
+
+    // Whether there is a mail program to hand messages to. It may have to ask the desktop,
+    // so callers keep the answer rather than ask on every repaint.
+    virtual bool Available() = 0;
     virtual MailOutcome Send(const MailMessage& message) = 0;
+    // Where a file to attach is written: a folder that stays readable for as long as the mail
+    // program may read from it. Nothing when no such folder can be had.
+    virtual std::optional<std::filesystem::path> AttachmentFolder() = 0;
+};
+
+// Where no mail program can be reached at all (benchmarks, a build without one): nothing is
+// offered and nothing is sent.
+class NoMailTransport final : public MailTransport {
+  public:
+    bool Available() override { return false; }
+    MailOutcome Send(const MailMessage&) override { return MailOutcome::NotLoadable(); }
+    std::optional<std::filesystem::path> AttachmentFolder() override { return std::nullopt; }
 };
 
 // The message shown for an outcome, with the application's name as caption and the

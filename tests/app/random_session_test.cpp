@@ -17,6 +17,7 @@
 #include "deck/card.h"
 #include "deck/deck.h"
 #include "gui_support/memory_settings.h"
+#include "output/mail_transport.h"
 #include "stack/card_button.h"
 #include "stack/card_editor.h"
 #include "stack/front_card_window.h"
@@ -106,7 +107,7 @@ class RandomSessionTest : public ::testing::Test {
         WriteFileBytes(dir / "cut.crd", cut);
         WriteFileBytes(dir / "other.tbx", DeckFileBytes({{"m", "not a cardfile"}}));
 
-        window = std::make_unique<MainWindow>(deck, settings, prompts);
+        window = std::make_unique<MainWindow>(deck, settings, prompts, mail);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
@@ -127,6 +128,7 @@ class RandomSessionTest : public ::testing::Test {
     Deck deck;
     MemorySettings settings;
     RandomPrompts prompts{random, dir};
+    NoMailTransport mail;
     std::unique_ptr<MainWindow> window;
 };
 

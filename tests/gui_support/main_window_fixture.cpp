@@ -16,7 +16,7 @@ void MainWindowTest::TearDown() {
 }
 
 MainWindow& MainWindowTest::Open() {
-    window = std::make_unique<MainWindow>(deck, settings, prompts);
+    window = std::make_unique<MainWindow>(deck, settings, prompts, *mail_transport);
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     return *window;

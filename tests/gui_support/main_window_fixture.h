@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "deck/deck.h"
 #include "gui_support/memory_settings.h"
+#include "gui_support/scripted_mail.h"
 #include "gui_support/scripted_prompts.h"
 
 namespace tabula {
@@ -42,6 +43,9 @@ class MainWindowTest : public ::testing::Test {
     Deck deck;
     MemorySettings settings;
     ScriptedPrompts prompts;
+    ScriptedMail mail;
+    // The mail program the window is built with; the scripted one unless a test sets another.
+    MailTransport* mail_transport = &mail;
     std::unique_ptr<MainWindow> window;
 };
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tabula::test {
+
+// Stand-ins for xdg-utils in a folder of their own, to be put first on PATH: `xdg-mime` names
+// a mailto handler (or none), and `xdg-email` keeps its arguments and a copy of the file it
+// was asked to attach, then exits with a chosen status.
+class FakeMailProgram {
+  public:
+    // Makes `folder`/bin with both programs; a handler is registered and xdg-email exits 0.
+    explicit FakeMailProgram(const std::filesystem::path& folder);
+
+    const std::filesystem::path& BinFolder() const { return bin_; }
+
+    void SetHandlerRegistered(bool registered);
+    void SetExitStatus(int status);
+    void RemoveXdgEmail();
+
+    bool Ran() const;
+    // Every argument of the last run, in order.
+    std::vector<std::string> Arguments() const;
+    // The attached file's bytes as xdg-email found them, if it was given one.
+    std::optional<std::string> Attachment() const;
+
+  private:
+    std::filesystem::path folder_;
+    std::filesystem::path bin_;
+};
+
+}  // namespace tabula::test
