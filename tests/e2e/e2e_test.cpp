@@ -31,12 +31,6 @@ bool HasInk(const QImage& image, const QRect& area) {
 
 using EndToEndTest = ProgramTest;
 
-// Where card k of the cascade lies in the window: the client area ends at the window's bottom
-// edge, so the cards are placed from there whatever the menu bar's height.
-QRect CardInWindow(int k, int window_height) {
-    return QRect(25 * k, window_height - 218 - 25 * k, 400, 200);
-}
-
 TEST_F(EndToEndTest, AddingCardsAndMovingThroughThemWithKeysAndClicks) {
     const QString window = Launch({}, QStringLiteral("Tabula - Untitled"));
     ASSERT_FALSE(window.isEmpty());

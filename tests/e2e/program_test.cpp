@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "support/fake_mail_program.h"
+
 namespace tabula::test {
 
 void ProgramTest::SetUp() {
@@ -37,6 +39,18 @@ QString ProgramTest::Launch(const QStringList& args, const QString& title) {
     QProcessEnvironment env = x_.Environment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("HOME"), home_.path());
+    // Attachments for the mail program go into the test's own temporary folder.
+    const QString tmp = home_.filePath(QStringLiteral("tmp"));
+    QDir().mkpath(tmp);
+    env.insert(QStringLiteral("TMPDIR"), tmp);
+    QString prefix = path_prefix_;
+    if (prefix.isEmpty()) {
+        FakeMailProgram no_mail(home_.filePath(QStringLiteral("no-mail")).toStdString());
+        no_mail.SetHandlerRegistered(false);
+        prefix = QString::fromStdString(no_mail.BinFolder().string());
+    }
+    env.insert(QStringLiteral("PATH"),
+               prefix + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
     program_.setProcessEnvironment(env);
     program_.setProcessChannelMode(QProcess::ForwardedChannels);
     program_.start(QStringLiteral(TABULA_EXE), args);

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -20,6 +21,12 @@ class ProgramTest : public ::testing::Test {
   protected:
     static constexpr int kWidth = 600;
     static constexpr int kHeight = 460;
+
+    // Where card k of the cascade lies in the window: the client area ends at the window's
+    // bottom edge, so the cards are placed from there whatever the menu bar's height.
+    static QRect CardInWindow(int k, int window_height) {
+        return QRect(25 * k, window_height - 218 - 25 * k, 400, 200);
+    }
 
     void SetUp() override;
     void TearDown() override;
@@ -52,6 +59,10 @@ class ProgramTest : public ::testing::Test {
 
     XSession x_;
     QTemporaryDir home_;
+    // Put first on the program's PATH when set: stand-ins for the programs it runs. Unset, a
+    // stand-in says no mail program is registered, whatever this machine has, so the card
+    // buttons stand where every test expects them.
+    QString path_prefix_;
     QProcess program_;
 };
 
