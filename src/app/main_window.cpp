@@ -11,6 +11,8 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <atomic>
+#include <memory>
 
 #include "app/about_dialog.h"
 #include "app/deck_drop.h"
@@ -74,6 +76,24 @@ MainWindow::MainWindow(Deck& deck, Settings& settings, Prompts& prompts, MailTra
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+    if (mail_check_) {
+        mail_check_->wait();
+    }
+}
+
+void MainWindow::RecheckMail() {
+    if (mail_check_) {
+        return;
+    }
+    auto available = std::make_shared<std::atomic<bool>>(false);
+    mail_check_ = QThread::create([this, available] { *available = mail_.Available(); });
+    mail_check_->setParent(this);
+    connect(mail_check_, &QThread::finished, this, [this, available] {
+        mail_available_ = *available;
+        mail_check_->deleteLater();
+        UpdateActions();
+    });
+    mail_check_->start();
 }
 
 void MainWindow::BuildActions() {
@@ -93,7 +113,7 @@ void MainWindow::BuildActions() {
         [this](QMenu* menu) {
             connect(menu, &QMenu::aboutToShow, this, [this, menu] {
                 if (menu->actions().contains(Action(CommandId::kSendCard))) {
-                    mail_available_ = mail_.Available();
+                    RecheckMail();
                 }
                 UpdateActions();
             });

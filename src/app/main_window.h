@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QThread>
 #include <functional>
 #include <map>
 #include <memory>
@@ -84,6 +85,9 @@ class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     void Restore();
     void About();
     void HelpContents();
+    // Asks the mail transport again, away from the event loop: the answer may take a few
+    // hundred milliseconds. Send > Card follows when it comes.
+    void RecheckMail();
 
     Deck& deck_;
     Settings& settings_;
@@ -92,6 +96,7 @@ class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     // Whether there is a mail program, as last asked: when the window was built and whenever
     // the Send menu opens. Asking runs a program, so it is not done on every command.
     bool mail_available_;
+    QPointer<QThread> mail_check_;
     QWidget* client_;
     StatusPanes* status_;
     CardStack* stack_;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "gui_support/deck_files_fixture.h"
+#include "gui_support/wait_for.h"
 #include "output/devices/xdg_email_transport.h"
 #include "stack/card_button.h"
 #include "stack/front_card_window.h"
@@ -194,10 +195,10 @@ TEST_F(MailCommandsTest, SendCardNeedsARegisteredMailProgramAndACardAskedAgainAt
         send = send ? send : qobject_cast<QMenu*>(object);
     }
     ASSERT_NE(send, nullptr);
-    emit send->aboutToShow();
-    EXPECT_FALSE(SendCardEnabled()) << "still no card";
     UseCards({{"ant", ""}});
-    EXPECT_TRUE(SendCardEnabled());
+    EXPECT_FALSE(SendCardEnabled());
+    emit send->aboutToShow();
+    TABULA_TRY_VERIFY(SendCardEnabled());
     EXPECT_TRUE(window->Action(CommandId::kSendList)->isEnabled());
 }
 
