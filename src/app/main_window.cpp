@@ -30,6 +30,7 @@
 #include "commands/find_command.h"
 #include "commands/import_command.h"
 #include "commands/mail_commands.h"
+#include "commands/print_commands.h"
 #include "commands/tag_dialog.h"
 #include "deck/deck.h"
 #include "output/mail_transport.h"
@@ -228,6 +229,15 @@ bool MainWindow::Dispatch(CommandId id) {
         case CommandId::kRestore:
             Restore();
             break;
+        case CommandId::kPrintCard:
+            PrintCards(context_, *this, PrintLayout::kCard);
+            break;
+        case CommandId::kPrintList:
+            PrintCards(context_, *this, PrintLayout::kList);
+            break;
+        case CommandId::kPrintTag:
+            PrintCards(context_, *this, PrintLayout::kTagged);
+            break;
         case CommandId::kSendCard:
             SendCards(context_, *this, mail_, MailContent::kCard);
             break;
@@ -242,9 +252,6 @@ bool MainWindow::Dispatch(CommandId id) {
             break;
         case CommandId::kAbout:
             About();
-            break;
-        default:
-            // The print commands come with their own unit; until then they do nothing.
             break;
     }
     return true;

@@ -111,6 +111,10 @@ std::optional<std::string> QtPrompts::IndexText(IndexMode mode, const std::strin
 
 bool QtPrompts::ChoosePrinter(QPrinter& printer) {
     QPrintDialog dialog(&printer, owner_);
+    // Every job prints all its pages: no page range, no selection, no current page. Print to
+    // File stays, the only choice on a machine without a print system.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
     return dialog.exec() == QDialog::Accepted;
 }
 

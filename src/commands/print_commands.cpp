@@ -30,20 +30,17 @@ bool Usable(const QPrinter& printer) {
     return !QPrinterInfo::printerInfo(printer.printerName()).isNull();
 }
 
-void Print(PrintDevice& device, const Deck& deck, const std::string& file_name,
-           PrintLayout layout) {
-    // A job the printer refuses ends without a word, like a cancelled dialog.
+PrintResult Print(PrintDevice& device, const Deck& deck, const std::string& file_name,
+                  PrintLayout layout) {
     switch (layout) {
         case PrintLayout::kCard:
-            PrintCard(device, deck, file_name);
-            break;
+            return PrintCard(device, deck, file_name);
         case PrintLayout::kList:
-            PrintList(device, deck, file_name);
-            break;
+            return PrintList(device, deck, file_name);
         case PrintLayout::kTagged:
-            PrintTagged(device, deck, file_name);
-            break;
+            return PrintTagged(device, deck, file_name);
     }
+    return PrintResult::kRefused;
 }
 
 }  // namespace
@@ -51,10 +48,16 @@ void Print(PrintDevice& device, const Deck& deck, const std::string& file_name,
 void PrintCards(CommandContext& context, const DocumentHost& document, PrintLayout layout) {
     QPrinter printer(QPrinter::HighResolution);
     if (context.prompts.ChoosePrinter(printer)) {
+        // A job the printer refuses is told as well: here that is a real failure (a PDF file
+        // that cannot be written, a print system that does not answer), which the user could
+        // not have caused by cancelling, and silence would pass it off as printed.
+        bool printed = false;
         if (Usable(printer)) {
             QtPrintDevice device(printer);
-            Print(device, context.deck, document.CurrentFile().toStdString(), layout);
-        } else {
+            printed = Print(device, context.deck, document.CurrentFile().toStdString(), layout) !=
+                      PrintResult::kRefused;
+        }
+        if (!printed) {
             context.prompts.Message(
                 QString::fromUtf8(kPrintFailedMessage.data(),
                                   static_cast<qsizetype>(kPrintFailedMessage.size())),

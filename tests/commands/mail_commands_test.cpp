@@ -154,9 +154,6 @@ TEST_F(MailCommandsTest, EachAnswerOfTheMailProgramGetsItsMessage) {
         SCOPED_TRACE(c.status);
         prompts.messages.clear();
         fake.SetExitStatus(c.status);
-        if (!c.message.isEmpty()) {
-            prompts.AnswerMessage(Answer::kOk);
-        }
         Trigger(CommandId::kSendCard);
         if (c.message.isEmpty()) {
             ExpectNoMessage();
@@ -172,11 +169,9 @@ TEST_F(MailCommandsTest, WithoutAMailProgramOnlyListAndTagAreOfferedAndTheyLeave
     FourCards();
     EXPECT_EQ(Front().EmailButton(), nullptr);
     EXPECT_FALSE(SendCardEnabled());
-    prompts.AnswerMessage(Answer::kOk);
     Trigger(CommandId::kSendList);
     ExpectMailMessage(kLoadFail);
     prompts.messages.clear();
-    prompts.AnswerMessage(Answer::kOk);
     Trigger(CommandId::kSendTag);
     ExpectMailMessage(kLoadFail);
     EXPECT_TRUE(TempFiles().empty());
@@ -242,7 +237,6 @@ TEST_F(MailWindowTest, TheWindowIsDisabledUnderTheWaitCursorWhileTheMailProgramR
     }
     ExpectNoMessage();
     mail.outcomes.push_back(MailOutcome::NoEntryPoint());
-    prompts.AnswerMessage(Answer::kOk);
     Trigger(CommandId::kSendCard);
     ExpectOnlyMessage(QStringLiteral("Invalid Mapi32.DLL\nThere may be a problem with MAPI32.DLL"),
                       QCoreApplication::applicationName(), MessageIcon::kWarning);
@@ -252,7 +246,6 @@ TEST_F(MailWindowTest, AFileThatCannotBeWrittenIsAFileErrorAndNothingIsSent) {
     mail.folder = dir / "missing";
     Open();
     UseCards({{"ant", "x"}});
-    prompts.AnswerMessage(Answer::kOk);
     Trigger(CommandId::kSendList);
     ExpectOnlyMessage(QStringLiteral("File Error"), QStringLiteral("Tabula Error..."),
                       MessageIcon::kStop);

@@ -7,7 +7,9 @@
 #include "commands/pdf_text.h"
 #include "gui_support/deck_files_fixture.h"
 #include "gui_support/wait_for.h"
+#include "stack/card_button.h"
 #include "stack/card_editor.h"
+#include "stack/front_card_window.h"
 
 namespace tabula::test {
 namespace {
@@ -194,13 +196,36 @@ TEST_F(PrintCommandsTest, PrinterThatCannotBeUsed) {
     Print(PrintLayout::kCard);
     ExpectOnlyMessage("Print Failed", QCoreApplication::applicationName(), MessageIcon::kWarning);
 
-    // A job the printer refuses (here: a file it cannot create) ends without a message.
+    // A job the printer refuses (here: a file it cannot create) is a failure too.
     prompts.messages.clear();
     prompts.AnswerPrinterPdf(PathOf("missing/card.pdf"));
     Print(PrintLayout::kCard);
-    ExpectNoMessage();
+    ExpectOnlyMessage("Print Failed", QCoreApplication::applicationName(), MessageIcon::kWarning);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
     EXPECT_TRUE(deck.Modified());
+}
+
+// The menu items and the front card's Print button reach the print commands, each with the
+// Print dialog first.
+TEST_F(PrintCommandsTest, MenuItemsAndThePrintButtonPrint) {
+    UseCards({{"ant", "a", 1}, {"bee", "b"}});
+    prompts.AnswerPrinterPdf(PathOf("button.pdf"));
+    Front().PrintButton()->click();
+    // Untitled: the header line is empty, so the index line comes first.
+    EXPECT_EQ(Pdf(PathOf("button.pdf")).pages.at(0).Lines().at(0).text, "Index: ant");
+
+    prompts.AnswerPrinterPdf(PathOf("list.pdf"));
+    Trigger(CommandId::kPrintList);
+    prompts.AnswerPrinterPdf(PathOf("tag.pdf"));
+    Trigger(CommandId::kPrintTag);
+    EXPECT_EQ(prompts.print_dialogs, 3);
+    const std::vector<PdfLine> list = Pdf(PathOf("list.pdf")).pages.at(0).Lines();
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[2].text, "Index: bee");
+    const std::vector<PdfLine> tag = Pdf(PathOf("tag.pdf")).pages.at(0).Lines();
+    ASSERT_EQ(tag.size(), 3u);
+    EXPECT_EQ(tag[1].text, "Index: ant");
+    ExpectNoMessage();
 }
 
 }  // namespace
