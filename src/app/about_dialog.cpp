@@ -19,9 +19,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     icon->move(du.X(17), du.Y(15));
     icon->resize(32, 32);
 
-    auto* text = new QLabel(QStringLiteral("Tabula, a card file\n"
+    auto* text = new QLabel(QStringLiteral("Tabula " TABULA_VERSION ", a card file\n"
                                            "Keeps index cards in order\n"
-                                           "Free to use, copy and change"),
+                                           "Press F1 for help"),
                             this);
     text->setGeometry(du.Rect(47, 9, 122, 30));
 

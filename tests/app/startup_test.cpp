@@ -1,10 +1,13 @@
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/help_window.h"
 #include "gui_support/main_window_fixture.h"
 #include "stack/front_card_window.h"
@@ -52,6 +55,16 @@ TEST_F(StartupTest, AboutShowsItsDialogUntilOk) {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
         title = dialog->windowTitle();
+        // The three lines name the version and fit their place whole.
+        const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
+        const auto text = std::find_if(labels.begin(), labels.end(),
+                                       [](QLabel* label) { return !label->text().isEmpty(); });
+        ASSERT_NE(text, labels.end());
+        const QString version = QString::fromStdString(VersionText("Tabula")).trimmed();
+        EXPECT_TRUE((*text)->text().startsWith(version + ", ")) << version.toStdString();
+        EXPECT_EQ((*text)->text().count('\n'), 2);
+        EXPECT_LE((*text)->sizeHint().width(), (*text)->width());
+        EXPECT_LE((*text)->sizeHint().height(), (*text)->height());
         for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
             if (button->text() == "OK") {
                 button->click();
