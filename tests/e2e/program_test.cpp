@@ -52,6 +52,8 @@ QString ProgramTest::Launch(const QStringList& args, const QString& title) {
     env.insert(QStringLiteral("PATH"),
                prefix + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
     program_.setProcessEnvironment(env);
+    // Files the program writes by default names (Print to File's print.pdf) land here too.
+    program_.setWorkingDirectory(home_.path());
     program_.setProcessChannelMode(QProcess::ForwardedChannels);
     program_.start(QStringLiteral(TABULA_EXE), args);
     EXPECT_TRUE(program_.waitForStarted(10000));
