@@ -10,10 +10,6 @@ namespace tabula {
 inline constexpr std::string_view kPrintFontFace = "Arial";
 inline constexpr int kPrintFontPoints = 10;
 
-// The print font's character height in device units on a printer of `dpi_y` dots per inch,
-// the fraction dropped: 300 dpi gives 41, 600 dpi gives 83.
-int PrintFontHeight(int dpi_y);
-
 // What the printer says about the print font, in device units.
 struct FontMetrics {
     int height = 0;            // the full cell, internal leading included

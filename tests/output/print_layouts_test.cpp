@@ -164,9 +164,7 @@ TEST(PrintLayouts, NoPagesBeginNoJobAndARefusedJobPrintsNothing) {
     EXPECT_EQ(printer.calls, (Calls{"begin:x", "begin:x", "begin:x"}));
 }
 
-TEST(PrintDevice, FontAndPageMetrics) {
-    EXPECT_EQ(PrintFontHeight(300), 41);
-    EXPECT_EQ(PrintFontHeight(600), 83);
+TEST(PrintDevice, PageMetrics) {
     const PageMetrics m = PageMetricsFor({186, 19, 223}, 9000, 12000);
     EXPECT_EQ(m.line_height, 205);
     EXPECT_EQ(m.char_width, 223);

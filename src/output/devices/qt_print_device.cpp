@@ -14,8 +14,8 @@ QString FromUtf8(std::string_view text) {
 
 // Asked for by its size in points, the font is scaled to the printer's resolution: at
 // 1200 dpi Liberation Sans (Arial's stand-in) measures 186 units high with 19 of internal
-// leading, the figures the page layouts were made for. A pixel size of PrintFontHeight()
-// would come out a unit smaller.
+// leading, the figures the page layouts were made for. A pixel size of 10/72 inch with the
+// fraction dropped (166 at 1200 dpi) would come out a unit smaller.
 QFont PrintFont() {
     QFont font(FromUtf8(kPrintFontFace));
     font.setPointSize(kPrintFontPoints);
