@@ -208,6 +208,25 @@ TEST_F(MailCommandsTest, TheAttachmentFolderGoesWhenTheProgramEnds) {
     EXPECT_TRUE(fs::is_empty(dir / "tmp"));
 }
 
+TEST_F(MailCommandsTest, AMailProgramThatRunsOnHasTheMessageAndOutlivesTabula) {
+    xdg = std::make_unique<XdgEmailTransport>(std::chrono::milliseconds(200));
+    mail_transport = xdg.get();
+    fake.HoldUntilReleased();
+    FourCards();
+    Trigger(CommandId::kSendList);
+    // Handed over: no message, the window is given back while the mail program runs.
+    ExpectNoMessage();
+    EXPECT_TRUE(window->isEnabled());
+    TABULA_TRY_VERIFY(fake.Ran());
+    EXPECT_FALSE(fake.Finished());
+
+    // Tabula ends; the mail program is not killed with it.
+    window.reset();
+    xdg.reset();
+    fake.Release();
+    TABULA_TRY_VERIFY(fake.Finished());
+}
+
 // The scripted transport: what the window does while the mail program has the message, and
 // the answers xdg-email never gives.
 using MailWindowTest = DeckFilesTest;

@@ -32,6 +32,17 @@ FakeMailProgram::FakeMailProgram(const fs::path& folder) : folder_(folder), bin_
                     "  if [ \"$a\" = --attach ]; then attach=yes; else attach=; fi\n"
                     "done\n"
                     "echo $i > \"$log/count\"\n"
+                    // As a mail program that was not running: xdg-email returns when it quits.
+                    "if [ -e '" +
+                    (folder_ / "hold").string() +
+                    "' ]; then\n"
+                    "  while [ ! -e '" +
+                    (folder_ / "release").string() +
+                    "' ]; do /bin/sleep 0.05; done\n"
+                    "fi\n"
+                    ": > '" +
+                    (folder_ / "finished").string() +
+                    "'\n"
                     "exit $(/bin/cat '" +
                     (folder_ / "status").string() + "')\n");
     WriteScript(bin_ / "xdg-mime",
@@ -59,6 +70,18 @@ void FakeMailProgram::SetExitStatus(int status) {
 
 void FakeMailProgram::RemoveXdgEmail() {
     fs::remove(bin_ / "xdg-email");
+}
+
+void FakeMailProgram::HoldUntilReleased() {
+    WriteFileBytes(folder_ / "hold", "");
+}
+
+void FakeMailProgram::Release() {
+    WriteFileBytes(folder_ / "release", "");
+}
+
+bool FakeMailProgram::Finished() const {
+    return fs::exists(folder_ / "finished");
 }
 
 bool FakeMailProgram::Ran() const {

@@ -20,6 +20,11 @@ class FakeMailProgram {
     void SetHandlerRegistered(bool registered);
     void SetExitStatus(int status);
     void RemoveXdgEmail();
+    // From now on xdg-email behaves as a mail program it had to start: it keeps running, the
+    // message on screen, until Release().
+    void HoldUntilReleased();
+    void Release();
+    bool Finished() const;
 
     bool Ran() const;
     // Every argument of the last run, in order.

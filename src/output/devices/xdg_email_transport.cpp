@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTimer>
 
 #include "output/xdg_email.h"
 
@@ -18,8 +19,15 @@ constexpr int kQueryTimeoutMs = 10000;
 
 }  // namespace
 
-XdgEmailTransport::XdgEmailTransport() = default;
-XdgEmailTransport::~XdgEmailTransport() = default;
+XdgEmailTransport::XdgEmailTransport(std::chrono::milliseconds hand_off) : hand_off_(hand_off) {}
+
+XdgEmailTransport::~XdgEmailTransport() {
+    // A QProcess kills its process when it is destroyed, and these are the user's mail
+    // programs: they are let go instead, to run on after Tabula.
+    for (QProcess* mail_program : running_) {
+        mail_program->disconnect();
+    }
+}
 
 bool XdgEmailTransport::Available() {
     if (QStandardPaths::findExecutable(QStringLiteral("xdg-email")).isEmpty()) {
@@ -51,29 +59,35 @@ MailOutcome XdgEmailTransport::Send(const MailMessage& message) {
     for (const std::string& argument : XdgEmailArguments(message)) {
         arguments << QString::fromStdString(argument);
     }
-    QProcess process;
+    auto process = std::make_unique<QProcess>();
     // The mail program's own messages belong on the terminal Tabula was started from.
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
     QEventLoop loop;
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::errorOccurred, &loop,
-                     [&loop](QProcess::ProcessError error) {
-                         if (error == QProcess::FailedToStart || error == QProcess::Crashed) {
-                             loop.quit();
-                         }
-                     });
-    process.start(program, arguments);
-    if (!process.waitForStarted()) {
+    QTimer hand_off;
+    hand_off.setSingleShot(true);
+    QObject::connect(&hand_off, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(process.get(), &QProcess::finished, &loop, &QEventLoop::quit);
+    process->start(program, arguments);
+    if (!process->waitForStarted()) {
         return XdgEmailOutcome(false, 0);
     }
-    if (process.state() != QProcess::NotRunning) {
+    hand_off.start(hand_off_);
+    if (process->state() != QProcess::NotRunning) {
         loop.exec();
     }
-    if (process.state() != QProcess::NotRunning) {
-        process.waitForFinished(-1);
+    if (process->state() != QProcess::NotRunning) {
+        // Still running: xdg-email has become the mail program, which shows the message
+        // and goes on until the user quits it. It has the message; it runs on by itself.
+        QProcess* mail_program = process.release();
+        running_.push_back(mail_program);
+        QObject::connect(mail_program, &QProcess::finished, mail_program, [this, mail_program] {
+            std::erase(running_, mail_program);
+            mail_program->deleteLater();
+        });
+        return MailOutcome::Returned(MailOutcome::kSent);
     }
-    const bool normal = process.exitStatus() == QProcess::NormalExit;
-    return XdgEmailOutcome(true, normal ? process.exitCode() : -1);
+    const bool normal = process->exitStatus() == QProcess::NormalExit;
+    return XdgEmailOutcome(true, normal ? process->exitCode() : -1);
 }
 
 std::optional<std::filesystem::path> XdgEmailTransport::AttachmentFolder() {

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <chrono>
 #include <memory>
+#include <vector>
+
+class QProcess;
 
 #include "output/mail_transport.h"
 
@@ -14,19 +18,29 @@ namespace tabula {
 // Files to attach go to a private folder under the temporary directory, made when first
 // needed and removed with everything in it when the transport ends (the program's end): a
 // mail program may read the attachment well after xdg-email has returned.
+//
+// xdg-email returns as soon as a running mail program has the message, but where the mail
+// program was not running it becomes that program and returns only when the user quits it.
+// So Send waits at most `hand_off` for it: a mail program still running after that has the
+// message on screen, and Tabula goes on while it runs.
 class XdgEmailTransport final : public MailTransport {
   public:
-    XdgEmailTransport();
+    explicit XdgEmailTransport(std::chrono::milliseconds hand_off = std::chrono::seconds(5));
     ~XdgEmailTransport() override;
+    XdgEmailTransport(const XdgEmailTransport&) = delete;
+    XdgEmailTransport& operator=(const XdgEmailTransport&) = delete;
 
     bool Available() override;
-    // Runs xdg-email and waits for it, handling events meanwhile (the caller keeps the user's
-    // input away), so the windows are still painted while the mail program starts.
+    // Runs xdg-email and waits for it, at most for the hand-off, handling events meanwhile
+    // (the caller keeps the user's input away), so the windows are still painted.
     MailOutcome Send(const MailMessage& message) override;
     std::optional<std::filesystem::path> AttachmentFolder() override;
 
   private:
+    std::chrono::milliseconds hand_off_;
     std::unique_ptr<QTemporaryDir> folder_;
+    // Mail programs started by xdg-email that outlived the hand-off.
+    std::vector<QProcess*> running_;
 };
 
 }  // namespace tabula
