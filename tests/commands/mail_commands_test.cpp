@@ -220,9 +220,12 @@ TEST_F(MailCommandsTest, AMailProgramThatRunsOnHasTheMessageAndOutlivesTabula) {
     TABULA_TRY_VERIFY(fake.Ran());
     EXPECT_FALSE(fake.Finished());
 
-    // Tabula ends; the mail program is not killed with it.
+    // Tabula ends; the mail program is not killed with it, nor its attachment taken away.
+    const std::vector<std::string> args = fake.Arguments();
+    ASSERT_EQ(args.size(), 3u);
     window.reset();
     xdg.reset();
+    EXPECT_TRUE(fs::exists(args[2]));
     fake.Release();
     TABULA_TRY_VERIFY(fake.Finished());
 }

@@ -27,6 +27,10 @@ XdgEmailTransport::~XdgEmailTransport() {
     for (QProcess* mail_program : running_) {
         mail_program->disconnect();
     }
+    // Such a program may still have to read an attachment, when the user sends the message.
+    if (!running_.empty() && folder_) {
+        folder_->setAutoRemove(false);
+    }
 }
 
 bool XdgEmailTransport::Available() {

@@ -17,7 +17,8 @@ namespace tabula {
 //
 // Files to attach go to a private folder under the temporary directory, made when first
 // needed and removed with everything in it when the transport ends (the program's end): a
-// mail program may read the attachment well after xdg-email has returned.
+// mail program may read the attachment well after xdg-email has returned. The folder stays
+// only while a mail program that xdg-email started is still running then.
 //
 // xdg-email returns as soon as a running mail program has the message, but where the mail
 // program was not running it becomes that program and returns only when the user quits it.
