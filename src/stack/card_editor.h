@@ -12,14 +12,15 @@ class Deck;
 // marks the deck changed; Ctrl with a letter asks for a jump instead of editing; the right
 // button asks for the card menu without moving the caret.
 //
-// The text is held to what a card can store: at most 512 characters counted as stored (a
+// The text is held to what a card can store: at most 511 characters counted as stored (a
 // line break is CR LF, two), and only characters of Windows-1252; any other character is
-// replaced by '?' as it arrives.
+// replaced by '?' as it arrives. So what the editor shows is always what the card keeps: a
+// 512th character, which the card could not keep, is refused as it is typed.
 class CardEditor : public QPlainTextEdit {
     Q_OBJECT
 
   public:
-    static constexpr int kLimit = 512;
+    static constexpr int kLimit = 511;
 
     CardEditor(Deck& deck, QWidget* parent);
 

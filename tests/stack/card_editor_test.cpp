@@ -56,23 +56,24 @@ TEST_F(CardEditorTest, LoadingACardDoesNotMarkTheDeck) {
     EXPECT_FALSE(deck.Modified());
 }
 
-TEST_F(CardEditorTest, The512thCharacterIsTypedAndTheCardKeeps511) {
+TEST_F(CardEditorTest, TheEditorHoldsWhatTheCardKeeps511Characters) {
     Cards({"a"});
     Type(QString(510, QChar(u'x')));
-    Type("yz");
-    EXPECT_EQ(Editor().StoredLength(), 512);
+    Type("yz");  // the 512th is refused: the card could not keep it
+    EXPECT_EQ(Editor().StoredLength(), 511);
+    EXPECT_EQ(Editor().toPlainText(), QString(510, QChar(u'x')) + "y");
     EXPECT_EQ(deck.Front().Body(), std::string(510, 'x') + "y");
-    Type("!");  // a 513th is refused
-    EXPECT_EQ(Editor().StoredLength(), 512);
-    EXPECT_EQ(Editor().toPlainText(), QString(510, QChar(u'x')) + "yz");
 }
 
 TEST_F(CardEditorTest, ALineBreakCountsTwoTowardsTheLimit) {
     Cards({"a"});
-    Type(QString(511, QChar(u'x')));
-    Key(Qt::Key_Return);  // would make 513 as stored
-    EXPECT_EQ(Editor().StoredLength(), 511);
+    Type(QString(510, QChar(u'x')));
+    Key(Qt::Key_Return);  // would make 512 as stored
+    EXPECT_EQ(Editor().StoredLength(), 510);
     EXPECT_EQ(Editor().blockCount(), 1);
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(deck.Front().Body(), std::string(509, 'x') + "\r\n");
 }
 
 TEST_F(CardEditorTest, APasteIsCutToTheLimit) {
@@ -80,7 +81,7 @@ TEST_F(CardEditorTest, APasteIsCutToTheLimit) {
     Type(QString(500, QChar(u'x')));
     QGuiApplication::clipboard()->setText(QString(20, QChar(u'p')));
     Key(Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(Editor().StoredLength(), 512);
+    EXPECT_EQ(Editor().StoredLength(), 511);
     EXPECT_EQ(deck.Front().Body(), std::string(500, 'x') + std::string(11, 'p'));
 }
 
