@@ -41,35 +41,26 @@ class CountingDevice final : public PrintDevice, public Pen {
     int x_ = 0;
 };
 
-void BM_PrintList(benchmark::State& state) {
+using Layout = PrintResult (*)(PrintDevice&, const Deck&, std::string_view);
+
+// Print > List, and Print > Tag with about one card in ten tagged: every card is looked at,
+// every tagged one planned with FlowText and drawn.
+void BM_PrintLayout(benchmark::State& state, Layout layout) {
     const Deck& deck = SharedDeck(static_cast<int>(state.range(0)));
     long pages = 0;
     for (auto _ : state) {
         CountingDevice device;
-        benchmark::DoNotOptimize(PrintList(device, deck, "/home/user/cards.tbx"));
+        benchmark::DoNotOptimize(layout(device, deck, "/home/user/cards.tbx"));
         pages = device.pages;
     }
     state.counters["pages"] = static_cast<double>(pages);
 }
-BENCHMARK(BM_PrintList)
+BENCHMARK_CAPTURE(BM_PrintLayout, List, &PrintList)
     ->Arg(kSmallDeck)
     ->Arg(kMediumDeck)
     ->Arg(kLargeDeck)
     ->Unit(benchmark::kMillisecond);
-
-// About one card in ten is tagged: every card is looked at, every tagged one planned with
-// FlowText and drawn.
-void BM_PrintTagged(benchmark::State& state) {
-    const Deck& deck = SharedDeck(static_cast<int>(state.range(0)));
-    long pages = 0;
-    for (auto _ : state) {
-        CountingDevice device;
-        benchmark::DoNotOptimize(PrintTagged(device, deck, "/home/user/cards.tbx"));
-        pages = device.pages;
-    }
-    state.counters["pages"] = static_cast<double>(pages);
-}
-BENCHMARK(BM_PrintTagged)
+BENCHMARK_CAPTURE(BM_PrintLayout, Tag, &PrintTagged)
     ->Arg(kSmallDeck)
     ->Arg(kMediumDeck)
     ->Arg(kLargeDeck)
