@@ -10,23 +10,38 @@ namespace tabula {
 
 namespace {
 
+// Both read the index field as it stands, without measuring the index first: they run for
+// every card of a group, up to the whole deck, and the terminator (every byte after it is
+// zero too) stops them as well.
 unsigned char FoldedFirstByte(const Card& card) {
-    const std::string_view index = card.Index();
-    return index.empty() ? 0 : FoldAscii(static_cast<unsigned char>(index.front()));
+    return FoldAscii(static_cast<unsigned char>(card.IndexField()[0]));
 }
 
-// The upper-cased index begins with `first` and holds `upper`.
+// The upper-cased index begins with `first` and holds `upper`, compared in place through the
+// upper-case table. A zero byte never equals a byte of `upper`, so no match runs past the
+// index's end.
 bool Matches(const Card& card, const std::string& upper, unsigned char first) {
     const auto& table = UpperAnsiTable();
-    const std::string_view index = card.Index();
-    if (index.empty() || table[static_cast<unsigned char>(index.front())] != first) {
+    const auto& index = card.IndexField();
+    if (index[0] == 0 || table[static_cast<unsigned char>(index[0])] != first) {
         return false;
     }
-    std::array<char, kIndexFieldSize> buffer;  // no allocation per card
-    for (std::size_t i = 0; i < index.size(); ++i) {
-        buffer[i] = static_cast<char>(table[static_cast<unsigned char>(index[i])]);
+    const std::size_t m = upper.size();
+    const auto head = static_cast<unsigned char>(upper.front());
+    for (std::size_t i = 0; i + m <= index.size() && index[i] != 0; ++i) {
+        if (table[static_cast<unsigned char>(index[i])] != head) {
+            continue;
+        }
+        std::size_t j = 1;
+        while (j < m && table[static_cast<unsigned char>(index[i + j])] ==
+                            static_cast<unsigned char>(upper[j])) {
+            ++j;
+        }
+        if (j == m) {
+            return true;
+        }
     }
-    return std::string_view(buffer.data(), index.size()).find(upper) != std::string_view::npos;
+    return false;
 }
 
 // The first match among the cards whose first byte folds to `group`, from position 1 on.
