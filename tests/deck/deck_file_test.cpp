@@ -197,6 +197,11 @@ TEST(DeckFile, SavingReplacesTheFileWholeOrLeavesItAsItWas) {
     EXPECT_EQ(DeckWriteMessage(WriteDeckFile(path, Deck()), "d.tbx"),
               "File Error - \"d.tbx\" is write-protected.");
     EXPECT_EQ(test::ReadFileBytes(path), Saved(deck));
+    const auto no_space = std::make_error_code(std::errc::no_space_on_device);
+    EXPECT_EQ(DeckWriteMessage({ReplaceResult::Status::kPartlyWritten, no_space}, "d.tbx"),
+              "File Error - \"d.tbx\" was not saved: " + no_space.message() +
+                  "; the file was being written in place and is now incomplete. The deck is "
+                  "still open: save it again, or under another name.");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               1);
