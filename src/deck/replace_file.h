@@ -33,7 +33,8 @@ struct ReplaceResult {
 // - A file the user may not write, or that nobody may write (mode 0444, even for root), is
 //   refused as write-protected.
 // - A folder that cannot be written to while the file can (a shared folder) gets the file
-//   written in place, and only when the free space holds the whole new file.
+//   written in place, and only when the free space holds the whole new file: `write` then runs
+//   twice, first to measure what it writes.
 // - A file with several hard links is replaced like any other: the name saved to gets the new
 //   file and the other names keep the old one whole. Keeping the link would mean writing in
 //   place, which a crash or a kill in the middle leaves as half a file under every name.
