@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -151,6 +152,13 @@ TEST_F(CliTest, FilesThatCannotBeReadOrWrittenExitTwo) {
 
     EXPECT_EQ(Cli({"list", dir_.path().string()}).status, kExitFile);
     EXPECT_EQ(Cli({"convert", Deck3(), Path("no/such/folder.tbx")}).status, kExitFile);
+    WriteFileBytes(Path("kept.tbx"), "kept");
+    std::filesystem::permissions(Path("kept.tbx"), std::filesystem::perms::owner_read);
+    const CliRun protected_target = Cli({"convert", Deck3(), Path("kept.tbx")});
+    EXPECT_EQ(protected_target.status, kExitFile);
+    EXPECT_EQ(protected_target.err, "tabula-cli: File Error - \"" + Path("kept.tbx") +
+                                        "\": the file is write-protected\n");
+    EXPECT_EQ(ReadFileBytes(Path("kept.tbx")), "kept");
 }
 
 TEST_F(CliTest, ADamagedFileGivesWhatCouldBeReadAndExitsTwo) {
