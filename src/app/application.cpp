@@ -10,14 +10,14 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/program_icon.h"
-#include "app/qt_prompts.h"
-#include "app/qt_settings.h"
 #include "commands/file_commands.h"
 #include "commands/import_command.h"
 #include "deck/cardfile.h"
 #include "deck/deck.h"
 #include "deck/deck_file.h"
 #include "output/devices/xdg_email_transport.h"
+#include "ui/qt_prompts.h"
+#include "ui/qt_settings.h"
 
 static void InitTabulaResources() {
     Q_INIT_RESOURCE(tabula);

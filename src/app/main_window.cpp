@@ -20,7 +20,6 @@
 #include "app/keyboard_locks.h"
 #include "app/menu_bar.h"
 #include "app/program_icon.h"
-#include "app/settings.h"
 #include "app/status_panes.h"
 #include "app/window_placement.h"
 #include "commands/card_commands.h"
@@ -35,6 +34,7 @@
 #include "deck/deck.h"
 #include "output/mail_transport.h"
 #include "stack/card_editor.h"
+#include "ui/settings.h"
 
 namespace tabula {
 

@@ -2,14 +2,14 @@
 
 #include <QFile>
 
-#include "app/prompts.h"
-#include "app/settings.h"
 #include "commands/command_context.h"
 #include "commands/document_host.h"
 #include "commands/file_dialogs.h"
 #include "deck/deck.h"
 #include "deck/deck_file.h"
 #include "stack/card_stack.h"
+#include "ui/prompts.h"
+#include "ui/settings.h"
 
 namespace tabula {
 

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
-#include "app/dialog_units.h"
 #include "commands/command_context.h"
 #include "commands/tag_list_model.h"
 #include "commands/tag_row_delegate.h"
 #include "deck/deck.h"
 #include "stack/card_stack.h"
+#include "ui/dialog_units.h"
 
 namespace tabula {
 

@@ -12,7 +12,6 @@
 #include <random>
 
 #include "app/main_window.h"
-#include "app/prompts.h"
 #include "app/status_panes.h"
 #include "deck/card.h"
 #include "deck/deck.h"
@@ -23,6 +22,7 @@
 #include "stack/front_card_window.h"
 #include "support/deck_builders.h"
 #include "support/temp_dir.h"
+#include "ui/prompts.h"
 
 namespace tabula::test {
 namespace {

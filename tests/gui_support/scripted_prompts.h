@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/prompts.h"
+#include "ui/prompts.h"
 
 namespace tabula::test {
 

@@ -1,12 +1,12 @@
-#include "app/qt_prompts.h"
+#include "ui/qt_prompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "app/card_text.h"
-#include "commands/index_dialog.h"
+#include "ui/card_text.h"
+#include "ui/index_dialog.h"
 
 namespace tabula {
 
