@@ -37,6 +37,7 @@ class QuietPrompts final : public Prompts {
         return std::nullopt;
     }
     bool ChoosePrinter(QPrinter&) override { return false; }
+    bool RunDialog(QDialog&) override { return false; }
 
     int messages = 0;
 };

@@ -37,6 +37,7 @@ class AnsweringPrompts final : public Prompts {
         return index_answer;
     }
     bool ChoosePrinter(QPrinter&) override { return false; }
+    bool RunDialog(QDialog&) override { return false; }
 
     std::string index_answer;
 };

@@ -118,4 +118,8 @@ bool QtPrompts::ChoosePrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+bool QtPrompts::RunDialog(QDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}
+
 }  // namespace tabula

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
@@ -77,6 +78,11 @@ class RandomPrompts final : public Prompts {
         return kTexts[random_() % std::size(kTexts)];
     }
     bool ChoosePrinter(QPrinter&) override { return false; }
+    // Tag and About: Ok or Cancel at once.
+    bool RunDialog(QDialog& dialog) override {
+        random_() % 2 ? dialog.accept() : dialog.reject();
+        return dialog.result() == QDialog::Accepted;
+    }
 
     int messages = 0;
 
@@ -142,6 +148,7 @@ bool RandomSessionTest::Step() {
         CommandId::kExit,       CommandId::kRestore,   CommandId::kMerge,
         CommandId::kAdd,        CommandId::kAdd,       CommandId::kAdd,
         CommandId::kAdd,        CommandId::kAdd,       CommandId::kAdd,
+        CommandId::kTag,        CommandId::kAbout,
     };
     static const Qt::Key kKeys[] = {Qt::Key_F2,     Qt::Key_F3,        Qt::Key_F5,
                                     Qt::Key_F7,     Qt::Key_Left,      Qt::Key_Right,
