@@ -27,7 +27,7 @@ class StatusPanes;
 
 // The main window is wiring: the menu bar and accelerators, the status bar and its timers, the
 // placement kept in the settings, and the dispatch of every command through its enabling rule
-// to the unit that carries it out.
+// to the handler registered under its id.
 class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     Q_OBJECT
 
@@ -77,6 +77,7 @@ class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void RegisterHandlers();
     void BuildActions();
     void BuildShortcuts();
     void ApplyPlacement();
@@ -102,6 +103,7 @@ class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     CardStack* stack_;
     CommandContext context_;
     std::map<CommandId, QAction*> actions_;
+    std::map<CommandId, std::function<void()>> handlers_;
     QString current_file_;
     bool imported_ = false;
     std::function<bool()> close_check_;

@@ -2,34 +2,9 @@
 
 #include <fstream>
 
-#include "deck/little_endian.h"
-
 namespace tabula::cli {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-FileKind Recognise(std::string_view head) {
-    if (head.size() >= 4) {
-        const std::uint32_t magic = ReadU32(head.data());
-        if (magic == kDeckMagic) {
-            return FileKind::kDeck;
-        }
-        if (magic == kDeckMagicUntagged) {
-            return FileKind::kDeckUntagged;
-        }
-    }
-    if (head.substr(0, 3) == "MGC") {
-        return FileKind::kCardfileMgc;
-    }
-    if (head.substr(0, 3) == "RRG") {
-        return FileKind::kCardfileRrg;
-    }
-    return FileKind::kUnknown;
-}
-
-}  // namespace
 
 OpenedFile OpenAnyFile(const fs::path& path, Deck& deck) {
     OpenedFile opened;
@@ -45,7 +20,7 @@ OpenedFile OpenAnyFile(const fs::path& path, Deck& deck) {
     }
     char head[4] = {};
     in.read(head, sizeof head);
-    opened.kind = Recognise(std::string_view(head, static_cast<std::size_t>(in.gcount())));
+    opened.kind = RecogniseFormat(std::string_view(head, static_cast<std::size_t>(in.gcount())));
     in.clear();
     in.seekg(0);
 

@@ -6,10 +6,11 @@
 #include "deck/cardfile.h"
 #include "deck/deck.h"
 #include "deck/deck_file.h"
+#include "deck/file_format.h"
 
 namespace tabula::cli {
 
-enum class FileKind { kUnknown, kDeck, kDeckUntagged, kCardfileMgc, kCardfileRrg };
+using FileKind = FileFormat;
 
 struct OpenedFile {
     FileKind kind = FileKind::kUnknown;

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "app/prompts.h"
 #include "commands/command_context.h"
 #include "commands/document_host.h"
 #include "commands/file_commands.h"
@@ -10,6 +9,7 @@
 #include "deck/cardfile.h"
 #include "deck/deck.h"
 #include "stack/card_stack.h"
+#include "ui/prompts.h"
 
 namespace tabula {
 

@@ -5,8 +5,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "app/card_text.h"
 #include "deck/deck.h"
+#include "ui/card_text.h"
 
 namespace tabula {
 

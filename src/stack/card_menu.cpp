@@ -6,8 +6,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/card_text.h"
 #include "deck/deck.h"
+#include "ui/card_text.h"
 
 namespace tabula {
 

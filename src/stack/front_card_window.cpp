@@ -5,11 +5,11 @@
 #include <QPainter>
 #include <QToolTip>
 
-#include "app/card_text.h"
 #include "deck/deck.h"
 #include "stack/card_button.h"
 #include "stack/card_editor.h"
 #include "stack/stack_painter.h"
+#include "ui/card_text.h"
 
 namespace tabula {
 

@@ -4,10 +4,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "app/card_text.h"
 #include "deck/deck.h"
 #include "stack/stack_geometry.h"
 #include "stack/stack_painter.h"
+#include "ui/card_text.h"
 
 namespace tabula {
 

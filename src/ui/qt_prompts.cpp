@@ -1,12 +1,12 @@
-#include "app/qt_prompts.h"
+#include "ui/qt_prompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "app/card_text.h"
-#include "commands/index_dialog.h"
+#include "ui/card_text.h"
+#include "ui/index_dialog.h"
 
 namespace tabula {
 
@@ -115,6 +115,10 @@ bool QtPrompts::ChoosePrinter(QPrinter& printer) {
     // File stays, the only choice on a machine without a print system.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrompts::RunDialog(QDialog& dialog) {
     return dialog.exec() == QDialog::Accepted;
 }
 
