@@ -27,6 +27,11 @@ FileFormat RecogniseFormat(std::string_view head) {
 }
 
 FileFormat RecogniseFormat(const std::filesystem::path& path) {
+    // Opening a pipe or a device to read it could wait for ever; only a file has first bytes.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return FileFormat::kUnknown;
+    }
     std::ifstream in(path, std::ios::binary);
     char head[4] = {};
     in.read(head, sizeof head);

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -47,6 +49,10 @@ Qt::DropAction Drop(QWidget* target, QMimeData* data,
 // The ways a file comes in. Only the command line leaves `Last File` as it was.
 enum class Way { kStartUp, kDrop, kOpen };
 
+// What stands at the path. Nothing may open a pipe or a device to look at its first bytes:
+// that waits for ever for a writer, before any window or message.
+enum class Node { kFile, kFifo, kDevice, kFolder };
+
 // A kind of file and what every way in makes of it. Each file is named like a deck: the first
 // bytes decide what it is, not the name.
 struct Kind {
@@ -57,6 +63,7 @@ struct Kind {
     bool imported;
     QString message;     // the start of the one message, %1 the path; empty: no message
     bool error_caption;  // "Tabula Error..." with a stop icon, else the program's name, warning
+    Node node = Node::kFile;
 };
 
 std::string Cut(std::string bytes, std::size_t by) {
@@ -87,6 +94,9 @@ std::vector<Kind> Kinds() {
          "File damaged at card 2",
          false},
         {"rrg", RrgFileBytes({{"card", "text"}}), {}, false, false, "File not compatible", false},
+        {"fifo", std::nullopt, {}, false, false, "File Error - \"%1\"", true, Node::kFifo},
+        {"device", std::nullopt, {}, false, false, "File Error - \"%1\"", true, Node::kDevice},
+        {"folder", std::nullopt, {}, false, false, "File Error - \"%1\"", true, Node::kFolder},
     };
 }
 
@@ -116,8 +126,22 @@ TEST_P(OpeningFilesTest, EveryWayInGivesTheSameDeckTitleMessagesAndLastFile) {
     const auto [way, row] = GetParam();
     const Kind kind = Kinds().at(static_cast<std::size_t>(row));
     const QString path = PathOf(std::string(kind.name) + ".tbx");
+    const std::filesystem::path file = dir / (std::string(kind.name) + ".tbx");
     if (kind.bytes) {
-        WriteFileBytes(dir / (std::string(kind.name) + ".tbx"), *kind.bytes);
+        WriteFileBytes(file, *kind.bytes);
+    }
+    switch (kind.node) {
+        case Node::kFifo:
+            ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+            break;
+        case Node::kDevice:
+            std::filesystem::create_symlink("/dev/zero", file);
+            break;
+        case Node::kFolder:
+            std::filesystem::create_directory(file);
+            break;
+        case Node::kFile:
+            break;
     }
     const QString previous = QStringLiteral("/decks/previous.tbx");
     settings.values["Last File"] = previous;
@@ -158,7 +182,7 @@ std::string CaseName(const ::testing::TestParamInfo<std::tuple<Way, int>>& info)
 INSTANTIATE_TEST_SUITE_P(WaysAndKinds, OpeningFilesTest,
                          ::testing::Combine(::testing::Values(Way::kStartUp, Way::kDrop,
                                                               Way::kOpen),
-                                            ::testing::Range(0, 7)),
+                                            ::testing::Range(0, 10)),
                          CaseName);
 
 TEST(DroppedDeckTest, OneLocalTbxFileIsADeck) {
