@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QSessionManager>
 #include <filesystem>
 #include <iostream>
 
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/program_icon.h"
+#include "app/termination_signals.h"
 #include "commands/file_commands.h"
 #include "deck/deck.h"
 #include "output/devices/xdg_email_transport.h"
@@ -60,14 +62,32 @@ int RunTabula(int argc, char** argv) {
     MainWindow window(deck, settings, prompts, mail);
     prompts.SetOwner(&window);
 
+    // Told to end (logout, `kill`, a closed terminal), the program keeps the unsaved changes
+    // in the recovery copy and ends without a question: nobody may be there to answer it.
+    int ended_by = 0;
+    TerminationSignals termination([&window, &ended_by](int number) {
+        window.Files().Recovery().WriteNow();
+        ended_by = number;
+        QCoreApplication::exit(128 + number);
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.Files().Recovery().WriteNow(); });
+
     window.show();
     // Opened once the window is up, so that a message about the file stands over the cards
     // it kept, as it does after File > Open.
     const QStringList args = QCoreApplication::arguments();
     if (args.size() > 1 && !args.at(1).isEmpty()) {
         LoadStartupFile(window, args.at(1));
+    } else {
+        window.Files().RecoverUntitled();
     }
     window.Stack().FocusEditor();
+    // A signal that came while a question at start-up was open has ended that question's
+    // loop only: the main loop would start afresh.
+    if (ended_by != 0) {
+        return 128 + ended_by;
+    }
     return QApplication::exec();
 }
 

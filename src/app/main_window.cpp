@@ -55,6 +55,7 @@ MainWindow::MainWindow(Deck& deck, Settings& settings, Prompts& prompts, MailTra
       find_(new FindCommand(context_, this)),
       files_(std::make_unique<FileCommands>(context_, settings, *this)) {
     close_check_ = [this] { return files_->ConfirmClose(); };
+    deck_.SetChangeObserver([this] { files_->Recovery().Schedule(); });
     new DeckDropFilter(this, [this](const QString& path) { files_->OpenDeck(path); });
     ApplyPlacement();
     setWindowTitle(QStringLiteral("Tabula - Untitled"));
@@ -78,6 +79,7 @@ MainWindow::MainWindow(Deck& deck, Settings& settings, Prompts& prompts, MailTra
 }
 
 MainWindow::~MainWindow() {
+    deck_.SetChangeObserver({});
     qApp->removeEventFilter(this);
     if (mail_check_) {
         mail_check_->wait();
@@ -305,6 +307,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         stack_->FocusEditor();
         return;
     }
+    // Closed by the user, the deck is saved or its changes were let go: no copy is needed.
+    files_->Recovery().Remove();
     deck_.ClearDeck();
     stack_->RefreshStack();
     SavePlacement();

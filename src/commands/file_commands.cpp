@@ -1,6 +1,7 @@
 #include "commands/file_commands.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "commands/command_context.h"
 #include "commands/document_host.h"
@@ -31,7 +32,10 @@ std::filesystem::path FileSystemPath(const QString& path) {
 }
 
 FileCommands::FileCommands(CommandContext& context, Settings& settings, DocumentHost& document)
-    : context_(context), settings_(settings), document_(document) {}
+    : context_(context),
+      settings_(settings),
+      document_(document),
+      recovery_(context.deck, [this] { return document_.CurrentFile(); }) {}
 
 bool FileCommands::SettleChanges() {
     if (!context_.deck.Modified()) {
@@ -55,7 +59,9 @@ bool FileCommands::NewDeck() {
     context_.deck.ClearDeck();
     context_.stack.RefreshStack();
     document_.SetCurrentFile({});
+    stamp_.reset();
     context_.deck.ClearModified();
+    recovery_.Remove();
     return true;
 }
 
@@ -75,7 +81,7 @@ void FileCommands::Open() {
 }
 
 void FileCommands::OpenDeck(const QString& path, LastFile last_file) {
-    if (NewDeck()) {
+    if (NewDeck() && !OfferRecovery(path, last_file)) {
         if (IsCardfile(RecogniseFormat(FileSystemPath(path)))) {
             ImportCardfileFrom(*this, path);
         } else {
@@ -85,7 +91,56 @@ void FileCommands::OpenDeck(const QString& path, LastFile last_file) {
     context_.stack.FocusEditor();
 }
 
+void FileCommands::RecoverUntitled() {
+    if (context_.deck.Empty() && !context_.deck.Modified()) {
+        OfferRecovery({}, LastFile::kKeep);
+    }
+    context_.stack.FocusEditor();
+}
+
+bool FileCommands::OfferRecovery(const QString& path, LastFile last_file) {
+    const std::optional<QString> copy = recovery_.LeftOver(path);
+    if (!copy) {
+        return false;
+    }
+    const QString name = path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
+    const Answer answer = context_.prompts.Message(
+        QStringLiteral("Recover unsaved changes to %1?").arg(name), QStringLiteral("Tabula"),
+        MessageIcon::kQuestion, MessageButtons::kRecoverDiscard);
+    if (answer != Answer::kYes) {
+        // Only Discard deletes it; a question that ended otherwise (the program told to end
+        // while it was open) leaves the copy for the next start.
+        if (answer == Answer::kNo) {
+            recovery_.Discard(*copy);
+        }
+        return false;
+    }
+    const DeckReadResult result = ReadDeckFile(FileSystemPath(*copy), context_.deck);
+    if (!result.Usable()) {
+        // The copy stays where it is for the user to look at; the file opens as usual.
+        context_.deck.ClearDeck();
+        ReportFileError(context_.prompts, DeckReadMessage(result, copy->toStdString()));
+        return false;
+    }
+    // Titled with the deck's own file, so Save writes there; a Cardfile file stays imported,
+    // so Save never writes a deck over it.
+    document_.SetCurrentFile(path);
+    document_.SetImported(!path.isEmpty() && IsCardfile(RecogniseFormat(FileSystemPath(path))));
+    stamp_ = path.isEmpty() ? std::nullopt : ReadFileStamp(FileSystemPath(path));
+    if (!path.isEmpty() && last_file == LastFile::kWrite) {
+        settings_.SetValue(QString::fromUtf8(kLastFileKey), path);
+    }
+    context_.deck.SetModified();
+    context_.stack.RefreshStack();
+    document_.ShowCardCount();
+    recovery_.Adopt(*copy, path);
+    return true;
+}
+
 void FileCommands::ReadDeck(const QString& path, LastFile last_file) {
+    // Taken before reading: a write by another program while the file is read is noticed
+    // at the next Save, never missed.
+    const std::optional<FileStamp> stamp = ReadFileStamp(FileSystemPath(path));
     const DeckReadResult result = ReadDeckFile(FileSystemPath(path), context_.deck);
     if (!result.Usable()) {
         // A file that broke off with a read error is not taken in part: the deck stays
@@ -96,6 +151,7 @@ void FileCommands::ReadDeck(const QString& path, LastFile last_file) {
     context_.stack.RefreshStack();
     if (result.Usable()) {
         document_.SetCurrentFile(path);
+        stamp_ = stamp;
         if (last_file == LastFile::kWrite) {
             settings_.SetValue(QString::fromUtf8(kLastFileKey), path);
         }
@@ -120,7 +176,25 @@ bool FileCommands::SaveDeck() {
     if (document_.CurrentFile().isEmpty() || document_.Imported()) {
         return SaveDeckAs();
     }
-    return WriteTo(document_.CurrentFile());
+    const QString& path = document_.CurrentFile();
+    if (ChangedOnDisk(path) &&
+        context_.prompts.Message(
+            QStringLiteral("%1 was changed by another program since it was opened. Overwrite it?")
+                .arg(QFileInfo(path).fileName()),
+            QStringLiteral("Tabula"), MessageIcon::kWarning,
+            MessageButtons::kYesNoDefaultNo) != Answer::kYes) {
+        return false;
+    }
+    return WriteTo(path);
+}
+
+bool FileCommands::ChangedOnDisk(const QString& path) const {
+    // Something other than a file in its place cannot be written over; the write says so.
+    if (!stamp_ || !QFileInfo(path).isFile()) {
+        return false;
+    }
+    const std::optional<FileStamp> now = ReadFileStamp(FileSystemPath(path));
+    return now && *now != *stamp_;
 }
 
 bool FileCommands::SaveDeckAs() {
@@ -148,6 +222,8 @@ bool FileCommands::WriteTo(const QString& path) {
     }
     context_.deck.ClearModified();
     document_.SetImported(false);
+    stamp_ = ReadFileStamp(FileSystemPath(path));
+    recovery_.Remove();
     return true;
 }
 

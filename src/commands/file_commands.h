@@ -2,6 +2,10 @@
 
 #include <QString>
 #include <filesystem>
+#include <optional>
+
+#include "commands/recovery_copy.h"
+#include "deck/replace_file.h"
 
 namespace tabula {
 
@@ -32,6 +36,9 @@ class FileCommands {
     // then the file at this path, a deck or a Cardfile file as its first bytes say. A
     // Cardfile file is imported as File > Import does it.
     void OpenDeck(const QString& path, LastFile last_file = LastFile::kWrite);
+    // At a start without a file: offers the unsaved changes of an untitled deck of a program
+    // that was killed.
+    void RecoverUntitled();
     void Save();
     void SaveAs();
     void Merge();
@@ -44,6 +51,7 @@ class FileCommands {
     CommandContext& Context() { return context_; }
     Settings& AppSettings() { return settings_; }
     DocumentHost& Document() { return document_; }
+    RecoveryCopy& Recovery() { return recovery_; }
 
   private:
     // "Save Changes ?" when the deck has changes: true when they are saved or the user lets
@@ -56,10 +64,19 @@ class FileCommands {
     // Reads the deck file into the emptied deck; only a deck that was read becomes the
     // current file, so a later Save never writes over a file that was not a deck.
     void ReadDeck(const QString& path, LastFile last_file);
+    // "Recover unsaved changes to <name>?" when a program that was killed left a copy of the
+    // deck at `path` (empty: untitled); true when the copy became the deck.
+    bool OfferRecovery(const QString& path, LastFile last_file);
+    // Whether another program wrote the file since this deck was read from it or written to
+    // it; false for a file that is gone, which nothing can be lost from, or that is no file.
+    bool ChangedOnDisk(const QString& path) const;
 
     CommandContext& context_;
     Settings& settings_;
     DocumentHost& document_;
+    RecoveryCopy recovery_;
+    // The current file as it was when read or last written; nothing for an untitled deck.
+    std::optional<FileStamp> stamp_;
 };
 
 }  // namespace tabula

@@ -63,7 +63,13 @@ class Deck {
     void SetTaggedField(int position, std::int32_t value);
 
     bool Modified() const { return modified_; }
-    void SetModified() { modified_ = true; }
+    // Every change of the deck passes here, so the change observer hears of each one.
+    void SetModified() {
+        modified_ = true;
+        if (change_observer_) {
+            change_observer_();
+        }
+    }
     void ClearModified() { modified_ = false; }
 
     // The ring position of this card, or -1 when it is not in the deck. A binary search by
@@ -71,6 +77,10 @@ class Deck {
     int PositionOf(const Card& card) const;
     // Told of every card just before it leaves the deck (deleted, or the deck cleared), while
     // the card can still be read; so a search that remembers cards can forget it.
+    // Told of every change (each SetModified), for a copy kept of an unsaved deck.
+    void SetChangeObserver(std::function<void()> observer) {
+        change_observer_ = std::move(observer);
+    }
     void SetRemovalObserver(std::function<void(const Card&)> observer) {
         removal_observer_ = std::move(observer);
     }
@@ -105,6 +115,7 @@ class Deck {
     bool front_dirty_ = false;  // the front card's index changed since the last sort
     bool modified_ = false;
     std::function<void(const Card&)> removal_observer_;
+    std::function<void()> change_observer_;
 };
 
 }  // namespace tabula

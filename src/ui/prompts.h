@@ -11,7 +11,16 @@ class QPrinter;
 namespace tabula {
 
 enum class MessageIcon { kNone, kInformation, kWarning, kStop, kQuestion };
-enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
+// kYesNoDefaultNo: Yes and No with No as the default, for a question where Yes loses something.
+// kRecoverDiscard: Recover answers kYes, Discard kNo; a box closed otherwise kCancel.
+enum class MessageButtons {
+    kOk,
+    kOkCancel,
+    kYesNo,
+    kYesNoCancel,
+    kYesNoDefaultNo,
+    kRecoverDiscard
+};
 enum class Answer { kOk, kCancel, kYes, kNo };
 
 // Which command opened the Index dialog; it picks the caption.

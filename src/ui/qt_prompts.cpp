@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include "ui/card_text.h"
 #include "ui/index_dialog.h"
@@ -33,6 +34,8 @@ QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
         case MessageButtons::kOkCancel:
             return QMessageBox::Ok | QMessageBox::Cancel;
         case MessageButtons::kYesNo:
+        case MessageButtons::kYesNoDefaultNo:
+        case MessageButtons::kRecoverDiscard:
             return QMessageBox::Yes | QMessageBox::No;
         case MessageButtons::kYesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -80,7 +83,13 @@ std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& r,
 
 Answer QtPrompts::Message(const QString& text, const QString& caption, MessageIcon icon,
                           MessageButtons buttons) {
+    if (buttons == MessageButtons::kRecoverDiscard) {
+        return RecoverOrDiscard(text, caption, icon);
+    }
     QMessageBox box(ToQt(icon), caption, text, ToQt(buttons), owner_);
+    if (buttons == MessageButtons::kYesNoDefaultNo) {
+        box.setDefaultButton(QMessageBox::No);
+    }
     switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::kYes;
@@ -91,6 +100,20 @@ Answer QtPrompts::Message(const QString& text, const QString& caption, MessageIc
         default:
             return buttons == MessageButtons::kOk ? Answer::kOk : Answer::kCancel;
     }
+}
+
+// Discard deletes what Recover would bring back: it is never the answer of Escape or of the
+// window's close button, which the box has neither of.
+Answer QtPrompts::RecoverOrDiscard(const QString& text, const QString& caption, MessageIcon icon) {
+    QMessageBox box(ToQt(icon), caption, text, QMessageBox::NoButton, owner_);
+    QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(recover);
+    box.exec();
+    if (box.clickedButton() == recover) {
+        return Answer::kYes;
+    }
+    return box.clickedButton() == discard ? Answer::kNo : Answer::kCancel;
 }
 
 std::optional<QString> QtPrompts::OpenFile(const FileDialogRequest& request) {

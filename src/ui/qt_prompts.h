@@ -22,6 +22,7 @@ class QtPrompts final : public Prompts {
     bool RunDialog(QDialog& dialog) override;
 
   private:
+    Answer RecoverOrDiscard(const QString& text, const QString& caption, MessageIcon icon);
     QWidget* owner_;
 };
 

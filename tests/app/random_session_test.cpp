@@ -43,6 +43,8 @@ class RandomPrompts final : public Prompts {
             case MessageButtons::kYesNoCancel:
                 return Pick({Answer::kYes, Answer::kNo, Answer::kCancel});
             case MessageButtons::kYesNo:
+            case MessageButtons::kYesNoDefaultNo:
+            case MessageButtons::kRecoverDiscard:
                 return Pick({Answer::kYes, Answer::kNo});
             case MessageButtons::kOkCancel:
                 return Pick({Answer::kOk, Answer::kCancel});

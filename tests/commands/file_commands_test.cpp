@@ -208,6 +208,39 @@ TEST_F(FileCommandsTest, AWriteThatFailsHalfWayLeavesTheOldFileAsItWas) {
         << "nothing left beside the file";
 }
 
+TEST_F(FileCommandsTest, SaveAsksBeforeWritingOverAnotherProgramsChange) {
+    for (const Answer answer : {Answer::kYes, Answer::kNo}) {
+        SCOPED_TRACE(answer == Answer::kYes ? "Yes" : "No");
+        prompts.messages.clear();
+        const QString path = OpenSavedDeck();
+        window->SetImported(false);
+        Editor().selectAll();
+        QTest::keyClicks(&Editor(), "ripe");
+        // Another program writes the file: other bytes, a later time.
+        const std::string theirs = DeckFileBytes({{"theirs", ""}});
+        WriteFileBytes(FileSystemPath(path), theirs);
+        const auto file = FileSystemPath(path);
+        std::filesystem::last_write_time(
+            file, std::filesystem::last_write_time(file) + std::chrono::seconds(5));
+
+        prompts.AnswerMessage(answer);
+        Trigger(CommandId::kSave);
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.messages[0].text,
+                  "saved.tbx was changed by another program since it was opened. Overwrite it?");
+        EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::kYesNoDefaultNo);
+        const std::string ours = DeckFileBytes({{"apple", "ripe"}, {"pear", "green"}});
+        EXPECT_EQ(Bytes(path), answer == Answer::kYes ? ours : theirs);
+        EXPECT_EQ(deck.Modified(), answer == Answer::kNo);
+        EXPECT_EQ(window->CurrentFile(), path);
+        if (answer == Answer::kYes) {
+            Change();
+            Trigger(CommandId::kSave);
+            EXPECT_EQ(prompts.messages.size(), 1u) << "its own write is no other program's";
+        }
+    }
+}
+
 TEST_F(FileCommandsTest, MergeJoinsTheFileAndTheDeckCountsAsChanged) {
     const QString saved = OpenSavedDeck();
     const QString other = WriteDeck("other.tbx", {{"apple", "theirs"}, {"banana", "yellow"}});

@@ -1,7 +1,9 @@
 // The file commands of the real program: its own file dialog answered by typing, and the
 // bytes of every file it writes.
+#include <QDir>
 #include <QFile>
 #include <QTest>
+#include <filesystem>
 
 #include "e2e/program_test.h"
 #include "support/deck_builders.h"
@@ -121,6 +123,53 @@ TEST_F(FileCommandsEndToEnd, BothExportsFromTheFrontCard) {
                              "Adams,x  \"y\"\nSmith, John,Tel 1  Fax 2\n"))
         << Bytes(home_.filePath(QStringLiteral("people.csv")));
     ASSERT_TRUE(Quit(window));
+}
+
+// Told to end with unsaved changes, the program leaves a private copy of them and ends without
+// a question; the next start with the file offers the copy, and Recover brings the edit back as
+// an unsaved change of that same file.
+TEST_F(FileCommandsEndToEnd, AnEditSurvivesSigtermAndIsRecoveredAtTheNextStart) {
+    const QString path = home_.filePath(QStringLiteral("notes.tbx"));
+    const std::string original = DeckFileBytes({{"apple", "red"}});
+    WriteBytes(path, original);
+    // A QDir lists its folder once; each look is a new one.
+    const QString copies = home_.filePath(QStringLiteral("state/tabula"));
+    const auto copy = [&] {
+        const QStringList names = QDir(copies).entryList(QDir::Files | QDir::Hidden);
+        return names.size() == 1 ? copies + QLatin1Char('/') + names.front() : QString();
+    };
+    const QString title = QStringLiteral("Tabula - ") + path;
+    const QString window = Launch({path}, title);
+    ASSERT_FALSE(window.isEmpty());
+    Focus(window);
+    Type(QStringLiteral("ripe "));
+    const std::string typed = DeckFileBytes({{"apple", "ripe red"}});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !copy().isEmpty() && Bytes(copy()) == typed; }, 10000))
+        << "written once the typing pauses";
+
+    // One more key, seen on screen, and the signal before the pause is over.
+    const QImage before = x_.Grab(window.toULong());
+    Type(QStringLiteral("x"));
+    GrabWhen(window.toULong(), [&](const QImage& now) { return now != before; });
+    program_.terminate();
+    ASSERT_TRUE(program_.waitForFinished(10000)) << "no question holds it";
+    const std::string edited = DeckFileBytes({{"apple", "ripe xred"}});
+    EXPECT_EQ(Bytes(copy()), edited);
+    EXPECT_EQ(std::filesystem::status(copy().toStdString()).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(Bytes(path), original);
+
+    ASSERT_FALSE(Launch({path}, QStringLiteral("Tabula")).isEmpty())
+        << "Recover unsaved changes to notes.tbx?";
+    Keys({"Return"});
+    const QString again = WaitForWindow(title);
+    ASSERT_FALSE(again.isEmpty());
+    Focus(again);
+    Keys({"F3"});
+    EXPECT_TRUE(WaitForBytes(path, edited));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QDir(copies).isEmpty(); }, 10000))
+        << "a Save removes it";
+    ASSERT_TRUE(Quit(again));
 }
 
 }  // namespace

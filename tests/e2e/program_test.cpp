@@ -39,6 +39,7 @@ QString ProgramTest::Launch(const QStringList& args, const QString& title) {
     QProcessEnvironment env = x_.Environment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("HOME"), home_.path());
+    env.insert(QStringLiteral("XDG_STATE_HOME"), home_.filePath(QStringLiteral("state")));
     // Attachments for the mail program go into the test's own temporary folder.
     const QString tmp = home_.filePath(QStringLiteral("tmp"));
     QDir().mkpath(tmp);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "app/application.h"
 
@@ -9,6 +10,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Recovery copies of the decks the tests change go here, never to the user's own.
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toUtf8());
     QApplication app(argc, argv);
     tabula::InitResources();
     ::testing::InitGoogleTest(&argc, argv);
