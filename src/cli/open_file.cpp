@@ -65,7 +65,7 @@ OpenedFile OpenAnyFile(const fs::path& path, Deck& deck) {
         case FileKind::kCardfileMgc:
         case FileKind::kCardfileRrg: {
             in.close();
-            const std::optional<std::string> bytes = ReadWholeFile(path);
+            const auto bytes = ReadWholeFile(path);
             if (!bytes) {
                 opened.message = FileErrorMessage(shown);
                 return opened;

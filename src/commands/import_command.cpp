@@ -26,7 +26,7 @@ void Tell(Prompts& prompts, const std::string& text) {
 void ImportCardfileFrom(FileCommands& files, const QString& path) {
     CommandContext& c = files.Context();
     CardfileResult result;
-    if (const std::optional<std::string> bytes = ReadWholeFile(FileSystemPath(path))) {
+    if (const auto bytes = ReadWholeFile(FileSystemPath(path))) {
         result = ReadCardfile(*bytes, c.deck);
     } else {
         result.status = CardfileResult::Status::kCannotOpen;

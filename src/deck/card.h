@@ -13,7 +13,9 @@ inline constexpr std::size_t kMaxIndexLength = kIndexFieldSize - 1;
 inline constexpr std::size_t kMaxBodyLength = kBodyFieldSize - 1;
 
 // One index card. Texts are bytes in Windows-1252. Every byte after a text's terminator is
-// kept zero, so a card's fields can be written out as they stand.
+// kept zero, so a card's fields can be written out as they stand. A card is laid out as the
+// deck file's record (index field, body field, little-endian tag, no padding), so the deck
+// keeps its cards side by side as the file does and reads them into place.
 class Card {
   public:
     Card() : index_{}, body_{} {}
@@ -26,16 +28,19 @@ class Card {
     // reads as all 42 bytes.
     std::string_view Index() const;
     std::string_view Body() const;
-    bool Tagged() const { return tagged_ != 0; }
-    std::int32_t TaggedField() const { return tagged_; }
+    bool Tagged() const { return TaggedField() != 0; }
+    std::int32_t TaggedField() const;
 
     // Fixed-field copy: up to the first zero byte, at most 42 bytes, rest zero-filled.
     void SetIndex(std::string_view text);
     // Up to the first zero byte, at most 511 bytes.
     void SetBody(std::string_view text);
-    void SetTagged(bool tagged) { tagged_ = tagged ? 1 : 0; }
+    void SetTagged(bool tagged) { SetTaggedField(tagged ? 1 : 0); }
     // The deck file stores the field as it is; any non-zero value counts as tagged.
-    void SetTaggedField(std::int32_t value) { tagged_ = value; }
+    void SetTaggedField(std::int32_t value);
+    // Makes a record copied in from a file a card: every byte after each text's terminator
+    // zero, the body cut at 511 bytes. The tag stays as it came.
+    void SettleFields();
 
     const std::array<char, kIndexFieldSize>& IndexField() const { return index_; }
     const std::array<char, kBodyFieldSize>& BodyField() const { return body_; }
@@ -45,8 +50,10 @@ class Card {
     // included.
     std::array<char, kIndexFieldSize> index_;
     std::array<char, kBodyFieldSize> body_;
-    std::int32_t tagged_ = 0;
+    std::array<unsigned char, 4> tagged_{};
 };
+static_assert(sizeof(Card) == kIndexFieldSize + kBodyFieldSize + 4 && alignof(Card) == 1,
+              "a card is the deck file's record");
 
 // The deck's order: bytes compared unsigned, with only A-Z folded to lower case.
 int CompareIndex(std::string_view a, std::string_view b);
