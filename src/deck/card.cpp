@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "deck/little_endian.h"
-
 namespace tabula {
 
 namespace {
@@ -27,10 +25,6 @@ Card::Card(const char* index_field, const char* body_field, std::int32_t tagged)
     std::memcpy(body_.data(), body_field, body_length);
     std::memset(body_.data() + body_length, 0, kBodyFieldSize - body_length);
     SetTaggedField(tagged);
-}
-
-std::int32_t Card::TaggedField() const {
-    return static_cast<std::int32_t>(ReadU32(reinterpret_cast<const char*>(tagged_.data())));
 }
 
 void Card::SetTaggedField(std::int32_t value) {

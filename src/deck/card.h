@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "deck/little_endian.h"
+
 namespace tabula {
 
 inline constexpr std::size_t kIndexFieldSize = 42;  // 41 characters and a terminator
@@ -20,6 +22,11 @@ class Card {
   public:
     Card() : index_{}, body_{} {}
     explicit Card(std::string_view index) : body_{} { SetIndex(index); }
+    // Both texts as SetIndex and SetBody take them, each field written once.
+    Card(std::string_view index, std::string_view body) {
+        SetIndex(index);
+        SetBody(body);
+    }
     // A card straight from a file's record: the 42-byte index field and the 512-byte body
     // field as they stand. Each byte is written once, which matters at a million cards.
     Card(const char* index_field, const char* body_field, std::int32_t tagged);
@@ -29,7 +36,9 @@ class Card {
     std::string_view Index() const;
     std::string_view Body() const;
     bool Tagged() const { return TaggedField() != 0; }
-    std::int32_t TaggedField() const;
+    std::int32_t TaggedField() const {
+        return static_cast<std::int32_t>(ReadU32(reinterpret_cast<const char*>(tagged_.data())));
+    }
 
     // Fixed-field copy: up to the first zero byte, at most 42 bytes, rest zero-filled.
     void SetIndex(std::string_view text);

@@ -19,9 +19,7 @@ class CardStore {
   public:
     using Record = std::uint32_t;
 
-    Card& At(Record record) {
-        return Chunk(record >> kChunkShift)[record & (kChunkRecords - 1)];
-    }
+    Card& At(Record record) { return Chunk(record >> kChunkShift)[record & (kChunkRecords - 1)]; }
     const Card& At(Record record) const {
         return Chunk(record >> kChunkShift)[record & (kChunkRecords - 1)];
     }

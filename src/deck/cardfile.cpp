@@ -128,8 +128,7 @@ class Importer {
         if (!text) {
             return Damaged(k, entry.index, "the file ends inside its text");
         }
-        Card& card = deck_.CreateCard(entry.index);
-        card.SetBody(*text);  // cut at a zero byte and at 511 bytes, as every body is
+        deck_.CreateCard(entry.index, *text);  // cut at a zero byte and at 511 bytes
         ++result_.cards_read;
         if (dropped_something) {
             ++result_.objects_dropped;

@@ -18,6 +18,12 @@ int CompareFields(const Card& a, const Card& b) {
     const auto& fa = a.IndexField();
     const auto& fb = b.IndexField();
     for (std::size_t i = 0; i < kIndexFieldSize; ++i) {
+        if (fa[i] == fb[i]) {
+            if (fa[i] == 0) {
+                return 0;
+            }
+            continue;
+        }
         const unsigned char ca = FoldAscii(static_cast<unsigned char>(fa[i]));
         const unsigned char cb = FoldAscii(static_cast<unsigned char>(fb[i]));
         if (ca != cb) {
@@ -106,22 +112,9 @@ void SortStable(std::vector<Record>& cards, const std::vector<std::size_t>& desc
 
 }  // namespace
 
-const Card& Deck::At(int position) const {
-    assert(position >= 0 && position < Count());
-    const auto k = static_cast<std::size_t>(position);
-    if (k < sorted_.size()) {
-        return store_.At(sorted_[Physical(position)]);
-    }
-    return store_.At(pending_[k - sorted_.size()]);
-}
-
 Card& Deck::Mutable(int position) {
+    assert(position >= 0 && position < Count());
     return const_cast<Card&>(std::as_const(*this).At(position));
-}
-
-std::size_t Deck::Physical(int position) const {
-    std::size_t k = front_ + static_cast<std::size_t>(position);
-    return k >= sorted_.size() ? k - sorted_.size() : k;
 }
 
 int Deck::RingPosition(std::size_t physical) const {
@@ -139,6 +132,13 @@ void Deck::AppendPending(Record record) {
 Card& Deck::CreateCard(std::string_view index) {
     const Record record = store_.Allocate();
     Card* card = new (&store_.At(record)) Card(index);
+    AppendPending(record);
+    return *card;
+}
+
+Card& Deck::CreateCard(std::string_view index, std::string_view body) {
+    const Record record = store_.Allocate();
+    Card* card = new (&store_.At(record)) Card(index, body);
     AppendPending(record);
     return *card;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -30,12 +31,19 @@ class Deck {
 
     int Count() const { return static_cast<int>(sorted_.size() + pending_.size()); }
     bool Empty() const { return sorted_.empty() && pending_.empty(); }
-    const Card& At(int position) const;
+    const Card& At(int position) const {
+        assert(position >= 0 && position < Count());
+        const auto k = static_cast<std::size_t>(position);
+        return store_.At(k < sorted_.size() ? sorted_[Physical(position)]
+                                            : pending_[k - sorted_.size()]);
+    }
     const Card& Front() const { return At(0); }
 
     // Appends a card with this index (fixed-field copy), an empty body and no tag at the end
     // of the ring. It does not sort; the returned card may be filled in until the next call.
     Card& CreateCard(std::string_view index);
+    // The same with a body (cut as SetBody cuts it).
+    Card& CreateCard(std::string_view index, std::string_view body);
     // The same for a copy of a card made elsewhere. A card's index must not change between its
     // creation and the next SortCards.
     Card& CreateCard(std::unique_ptr<Card> card);
@@ -46,6 +54,9 @@ class Deck {
     // The first `count` records of the last NewCardSpace join the end of the ring as
     // CreateCard's cards do, each settled first (Card::SettleFields).
     void AddNewCards(std::size_t count);
+    // Room in the ring for this many more cards, so that a reader who knows how many are
+    // coming spares the ring its growing.
+    void ReserveCards(std::size_t count) { pending_.reserve(pending_.size() + count); }
     // Stable sort of the ring read from the front; afterwards position 0 holds the smallest
     // index, and cards with equal indexes keep the order they had in the ring.
     void SortCards();
@@ -97,7 +108,10 @@ class Deck {
     Card& Mutable(int position);
     Record NewRecord();
     void AppendPending(Record record);
-    std::size_t Physical(int position) const;
+    std::size_t Physical(int position) const {
+        const std::size_t k = front_ + static_cast<std::size_t>(position);
+        return k >= sorted_.size() ? k - sorted_.size() : k;
+    }
     int RingPosition(std::size_t physical) const;
     void SortIfNeeded();
     void NormaliseSorted();

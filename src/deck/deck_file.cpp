@@ -25,6 +25,23 @@ std::size_t ReadSome(std::istream& in, char* into, std::size_t size) {
     return static_cast<std::size_t>(in.gcount());
 }
 
+// How many whole records the stream still holds, when it can tell; 0 when it cannot.
+std::int64_t RecordsAvailable(std::istream& in, std::size_t record) {
+    const std::istream::pos_type here = in.tellg();
+    if (here == std::istream::pos_type(-1) || !in.seekg(0, std::ios::end)) {
+        in.clear();
+        return 0;
+    }
+    const std::istream::pos_type end = in.tellg();
+    in.seekg(here);
+    if (end == std::istream::pos_type(-1) || !in) {
+        in.clear();
+        in.seekg(here);
+        return 0;
+    }
+    return static_cast<std::int64_t>((end - here) / static_cast<std::streamoff>(record));
+}
+
 }  // namespace
 
 DeckReadResult ReadDeckFile(std::istream& in, Deck& deck) {
@@ -57,6 +74,8 @@ DeckReadResult ReadDeckFile(std::istream& in, Deck& deck) {
     // The records are read straight into the deck's memory, which grows with the data that
     // actually arrives, not with the count the header claims: a small file with a huge count
     // costs no more than a small file.
+    deck.ReserveCards(
+        static_cast<std::size_t>(std::min<std::int64_t>(remaining, RecordsAvailable(in, record))));
     while (remaining > 0) {
         const std::span<Card> space = deck.NewCardSpace(
             static_cast<std::size_t>(std::min<std::int64_t>(remaining, kRecordsPerChunk)));
