@@ -4,20 +4,8 @@
 
 namespace tabula {
 
-void CardStore::EnsureRoomAtEnd() {
-    if (end_ == chunks_.size() * kChunkRecords) {
-        chunks_.emplace_back(kChunkRecords * sizeof(Card));
-    }
-}
-
-CardStore::Record CardStore::Allocate() {
-    if (!free_.empty()) {
-        const Record record = free_.back();
-        free_.pop_back();
-        return record;
-    }
-    EnsureRoomAtEnd();
-    return end_++;
+void CardStore::AddChunk() {
+    chunks_.emplace_back(kChunkRecords * sizeof(Card));
 }
 
 std::span<Card> CardStore::Space(std::size_t wanted) {

@@ -26,7 +26,15 @@ class CardStore {
 
     // A record for one new card, a deleted card's when there is one. Its bytes are
     // unspecified.
-    Record Allocate();
+    Record Allocate() {
+        if (!free_.empty()) {
+            const Record record = free_.back();
+            free_.pop_back();
+            return record;
+        }
+        EnsureRoomAtEnd();
+        return end_++;
+    }
     // The card in this record is gone; the record waits for a later card.
     void Free(Record record) { free_.push_back(record); }
 
@@ -48,7 +56,12 @@ class CardStore {
     static constexpr std::size_t kChunkRecords = std::size_t{1} << kChunkShift;
 
     Card* Chunk(std::size_t k) const { return reinterpret_cast<Card*>(chunks_[k].Data()); }
-    void EnsureRoomAtEnd();
+    void EnsureRoomAtEnd() {
+        if (end_ == chunks_.size() * kChunkRecords) {
+            AddChunk();
+        }
+    }
+    void AddChunk();
 
     std::vector<LargeBlock> chunks_;
     Record end_ = 0;  // records [0, end_) hold cards or are free

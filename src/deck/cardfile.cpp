@@ -64,6 +64,9 @@ class Importer {
         // matters to a program that adds objects.
         result_.announced = ReadU16(bytes_.data() + header_size - 2);
 
+        // The count is at most 65,535, so the ring may take room for it before the file shows
+        // that the cards are there.
+        deck_.ReserveCards(static_cast<std::size_t>(result_.announced));
         ByteReader entries(bytes_, header_size);
         for (int k = 0; k < result_.announced; ++k) {
             const auto raw = entries.Take(kEntrySize);
