@@ -1,23 +1,28 @@
 #include "cli/open_file.h"
 
 #include <fstream>
+#include <iterator>
 
 namespace tabula::cli {
 
 namespace fs = std::filesystem;
 
 OpenedFile OpenAnyFile(const fs::path& path, Deck& deck) {
-    OpenedFile opened;
-    const std::string shown = path.string();
     std::error_code ec;
     std::ifstream in;
     if (fs::is_regular_file(path, ec)) {
         in.open(path, std::ios::binary);
     }
     if (!in.is_open() || !in) {
-        opened.message = FileErrorMessage(shown);
+        OpenedFile opened;
+        opened.message = FileErrorMessage(path.string());
         return opened;
     }
+    return OpenStream(in, path.string(), deck);
+}
+
+OpenedFile OpenStream(std::istream& in, const std::string& shown, Deck& deck) {
+    OpenedFile opened;
     char head[4] = {};
     in.read(head, sizeof head);
     opened.kind = RecogniseFormat(std::string_view(head, static_cast<std::size_t>(in.gcount())));
@@ -39,13 +44,12 @@ OpenedFile OpenAnyFile(const fs::path& path, Deck& deck) {
         }
         case FileKind::kCardfileMgc:
         case FileKind::kCardfileRrg: {
-            in.close();
-            const std::optional<std::string> bytes = ReadWholeFile(path);
-            if (!bytes) {
+            const std::string bytes(std::istreambuf_iterator<char>(in), {});
+            if (in.bad()) {
                 opened.message = FileErrorMessage(shown);
                 return opened;
             }
-            const CardfileResult result = ReadCardfile(*bytes, deck, {.accept_rrg = true});
+            const CardfileResult result = ReadCardfile(bytes, deck, {.accept_rrg = true});
             opened.read = result.Usable();
             opened.damaged = result.status != CardfileResult::Status::kOk;
             opened.announced = result.announced;
