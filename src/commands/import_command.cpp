@@ -31,7 +31,10 @@ void ImportCardfileFrom(FileCommands& files, const QString& path) {
     } else {
         result.status = CardfileResult::Status::kCannotOpen;
     }
-    if (result.Usable()) {
+    // A damaged file of which no card could be read leaves nothing to name the deck after.
+    const bool nothing_read =
+        result.status == CardfileResult::Status::kDamaged && result.cards_read == 0;
+    if (result.Usable() && !nothing_read) {
         c.stack.RefreshStack();
         c.deck.ClearModified();
         files.Document().SetImported(true);
