@@ -13,14 +13,14 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/prompts.h"
-#include "app/settings.h"
 #include "bench_data.h"
 #include "commands/find_command.h"
 #include "commands/tag_dialog.h"
 #include "commands/tag_list_model.h"
 #include "deck/deck.h"
 #include "output/mail_transport.h"
+#include "ui/prompts.h"
+#include "ui/settings.h"
 
 namespace tabula {
 namespace {
@@ -37,6 +37,7 @@ class QuietPrompts final : public Prompts {
         return std::nullopt;
     }
     bool ChoosePrinter(QPrinter&) override { return false; }
+    bool RunDialog(QDialog&) override { return false; }
 
     int messages = 0;
 };

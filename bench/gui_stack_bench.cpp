@@ -12,8 +12,6 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "app/prompts.h"
-#include "app/settings.h"
 #include "commands/card_commands.h"
 #include "deck/deck.h"
 #include "output/mail_transport.h"
@@ -21,6 +19,8 @@
 #include "stack/card_stack.h"
 #include "stack/front_card_window.h"
 #include "stack/stack_view.h"
+#include "ui/prompts.h"
+#include "ui/settings.h"
 
 namespace tabula {
 namespace {
@@ -37,6 +37,7 @@ class AnsweringPrompts final : public Prompts {
         return index_answer;
     }
     bool ChoosePrinter(QPrinter&) override { return false; }
+    bool RunDialog(QDialog&) override { return false; }
 
     std::string index_answer;
 };

@@ -1,23 +1,18 @@
 #include "app/application.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/program_icon.h"
-#include "app/qt_prompts.h"
-#include "app/qt_settings.h"
 #include "commands/file_commands.h"
-#include "commands/import_command.h"
-#include "deck/cardfile.h"
 #include "deck/deck.h"
-#include "deck/deck_file.h"
 #include "output/devices/xdg_email_transport.h"
+#include "ui/qt_prompts.h"
+#include "ui/qt_settings.h"
 
 static void InitTabulaResources() {
     Q_INIT_RESOURCE(tabula);
@@ -29,38 +24,8 @@ void InitResources() {
     InitTabulaResources();
 }
 
-void LoadStartupDeck(MainWindow& window, Deck& deck, Prompts& prompts, const QString& path) {
-    const DeckReadResult result = ReadDeckFile(FileSystemPath(path), deck);
-    if (result.status != DeckReadResult::Status::kOk) {
-        if (!result.Usable()) {
-            deck.ClearDeck();
-        }
-        prompts.Message(QString::fromStdString(DeckReadMessage(result, path.toStdString())),
-                        QStringLiteral("Tabula Error..."), MessageIcon::kStop, MessageButtons::kOk);
-    }
-    deck.ClearModified();
-    window.Stack().RefreshStack();
-    if (result.Usable()) {
-        window.SetCurrentFile(path);
-    }
-}
-
-void LoadStartupCardfile(MainWindow& window, const QString& path) {
-    // As File > Import does it: the deck is still empty at start-up.
-    ImportCardfileFrom(window.Files(), path);
-}
-
-void LoadStartupFile(MainWindow& window, Deck& deck, Prompts& prompts, const QString& path) {
-    std::ifstream in(FileSystemPath(path), std::ios::binary);
-    char head[3] = {};
-    const bool cardfile = in.read(head, sizeof head) && (std::string_view(head, 3) == "MGC" ||
-                                                         std::string_view(head, 3) == "RRG");
-    in.close();
-    if (cardfile) {
-        LoadStartupCardfile(window, path);
-    } else {
-        LoadStartupDeck(window, deck, prompts, path);
-    }
+void LoadStartupFile(MainWindow& window, const QString& path) {
+    window.Files().OpenDeck(path, LastFile::kKeep);
 }
 
 int RunTabula(int argc, char** argv) {
@@ -95,11 +60,13 @@ int RunTabula(int argc, char** argv) {
     MainWindow window(deck, settings, prompts, mail);
     prompts.SetOwner(&window);
 
+    window.show();
+    // Opened once the window is up, so that a message about the file stands over the cards
+    // it kept, as it does after File > Open.
     const QStringList args = QCoreApplication::arguments();
     if (args.size() > 1 && !args.at(1).isEmpty()) {
-        LoadStartupFile(window, deck, prompts, args.at(1));
+        LoadStartupFile(window, args.at(1));
     }
-    window.show();
     window.Stack().FocusEditor();
     return QApplication::exec();
 }

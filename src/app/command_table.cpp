@@ -1,7 +1,6 @@
 #include "app/command_table.h"
 
 #include <array>
-#include <cassert>
 
 namespace tabula {
 
@@ -9,36 +8,60 @@ namespace {
 
 using enum CommandId;
 
+// The enabling rules.
+constexpr bool Always(const CommandState&) {
+    return true;
+}
+constexpr bool HasCards(const CommandState& s) {
+    return s.count > 0;
+}
+// An imported deck is written only through Save As, so its Cardfile file is never overwritten.
+constexpr bool CanSave(const CommandState& s) {
+    return s.count > 0 && !s.imported;
+}
+constexpr bool CanSendCard(const CommandState& s) {
+    return s.count > 0 && s.mail_available;
+}
+constexpr bool CanUndo(const CommandState& s) {
+    return s.count > 0 && s.can_undo;
+}
+constexpr bool HasSelection(const CommandState& s) {
+    return s.count > 0 && s.has_selection;
+}
+constexpr bool CanPaste(const CommandState& s) {
+    return s.count > 0 && s.clipboard_has_text;
+}
+
 constexpr std::array kCommands{
-    CommandEntry{kNew, "&New\tF2", "Create a new document"},
-    CommandEntry{kOpen, "&Open...", "Open an existing document"},
-    CommandEntry{kSave, "&Save\tF3", "Save the current document"},
-    CommandEntry{kSaveAs, "Save &As...", "Save the active document in a different file"},
-    CommandEntry{kMerge, "&Merge...", "Merge two .TBX files together"},
-    CommandEntry{kImportCardfile, "Cardfile...", "Open a Cardfile file"},
-    CommandEntry{kExportText, "Text file...", "Exports a ASCII text file"},
+    CommandEntry{kNew, "&New\tF2", "Create a new document", Always},
+    CommandEntry{kOpen, "&Open...", "Open an existing document", Always},
+    CommandEntry{kSave, "&Save\tF3", "Save the current document", CanSave},
+    CommandEntry{kSaveAs, "Save &As...", "Save the active document in a different file", HasCards},
+    CommandEntry{kMerge, "&Merge...", "Merge two .TBX files together", HasCards},
+    CommandEntry{kImportCardfile, "Cardfile...", "Open a Cardfile file", Always},
+    CommandEntry{kExportText, "Text file...", "Exports a ASCII text file", HasCards},
     CommandEntry{kExportCsv, "Comma Delimited Text...",
-                 "Exports a file compatible with most Database programs"},
-    CommandEntry{kPrintCard, "&Card...", "Print the front most card"},
-    CommandEntry{kPrintList, "&List...", "Print a list of all indexes"},
-    CommandEntry{kPrintTag, "Tag...", "Print tagged cards"},
-    CommandEntry{kSendCard, "&Card...", "Email the front card"},
-    CommandEntry{kSendList, "&List...", "Email a list of all indexes"},
-    CommandEntry{kSendTag, "Tag...", "Email tagged cards"},
-    CommandEntry{kExit, "E&xit", "Exit the application"},
-    CommandEntry{kUndo, "&Undo\t", "Undo the last keystroke"},
-    CommandEntry{kCut, "Cu&t\tShift+Del", "Cut the selected text to the clipboard"},
-    CommandEntry{kCopy, "&Copy\tCtrl+Ins", "Copy the selected text to the clipboard"},
-    CommandEntry{kPaste, "&Paste\tShift+Ins", "Paste the clipboard text into card"},
-    CommandEntry{kIndex, "I&ndex...", "Edit the Index header of the front card"},
-    CommandEntry{kGoTo, "&Go To...\tF5", "Bring a specific card to the front"},
-    CommandEntry{kFind, "&Find...\tF4", "Find all occurences of specified text"},
-    CommandEntry{kAdd, "&Add...\tF7", "Add a new card"},
-    CommandEntry{kDelete, "&Delete...", "Delete the front card"},
-    CommandEntry{kTag, "Tag...", "Select multiple cards to print or email"},
-    CommandEntry{kRestore, "&Restore", "Restore the main window to the start up position"},
-    CommandEntry{kHelpContents, "Contents...\tF1", "Engage Help Contents"},
-    CommandEntry{kAbout, "&About", "Info about the author and copyright"},
+                 "Exports a file compatible with most Database programs", HasCards},
+    CommandEntry{kPrintCard, "&Card...", "Print the front most card", HasCards},
+    CommandEntry{kPrintList, "&List...", "Print a list of all indexes", HasCards},
+    CommandEntry{kPrintTag, "Tag...", "Print tagged cards", Always},
+    CommandEntry{kSendCard, "&Card...", "Email the front card", CanSendCard},
+    CommandEntry{kSendList, "&List...", "Email a list of all indexes", Always},
+    CommandEntry{kSendTag, "Tag...", "Email tagged cards", Always},
+    CommandEntry{kExit, "E&xit", "Exit the application", Always},
+    CommandEntry{kUndo, "&Undo\t", "Undo the last keystroke", CanUndo},
+    CommandEntry{kCut, "Cu&t\tShift+Del", "Cut the selected text to the clipboard", HasSelection},
+    CommandEntry{kCopy, "&Copy\tCtrl+Ins", "Copy the selected text to the clipboard", HasSelection},
+    CommandEntry{kPaste, "&Paste\tShift+Ins", "Paste the clipboard text into card", CanPaste},
+    CommandEntry{kIndex, "I&ndex...", "Edit the Index header of the front card", HasCards},
+    CommandEntry{kGoTo, "&Go To...\tF5", "Bring a specific card to the front", HasCards},
+    CommandEntry{kFind, "&Find...\tF4", "Find all occurences of specified text", HasCards},
+    CommandEntry{kAdd, "&Add...\tF7", "Add a new card", Always},
+    CommandEntry{kDelete, "&Delete...", "Delete the front card", HasCards},
+    CommandEntry{kTag, "Tag...", "Select multiple cards to print or email", HasCards},
+    CommandEntry{kRestore, "&Restore", "Restore the main window to the start up position", Always},
+    CommandEntry{kHelpContents, "Contents...\tF1", "Engage Help Contents", Always},
+    CommandEntry{kAbout, "&About", "Info about the author and copyright", Always},
 };
 
 }  // namespace
@@ -47,56 +70,13 @@ std::span<const CommandEntry> AllCommands() {
     return kCommands;
 }
 
-const CommandEntry& EntryFor(CommandId id) {
+bool IsEnabled(CommandId id, const CommandState& state) {
     for (const CommandEntry& entry : kCommands) {
         if (entry.id == id) {
-            return entry;
+            return entry.enabled(state);
         }
     }
-    assert(false && "every command id is in the table");
-    return kCommands.front();
-}
-
-bool IsEnabled(CommandId id, const CommandState& s) {
-    const bool cards = s.count > 0;
-    switch (id) {
-        case kSave:
-            return cards && !s.imported;
-        case kSaveAs:
-        case kMerge:
-        case kExportText:
-        case kExportCsv:
-        case kPrintCard:
-        case kPrintList:
-        case kIndex:
-        case kGoTo:
-        case kFind:
-        case kDelete:
-        case kTag:
-            return cards;
-        case kSendCard:
-            return cards && s.mail_available;
-        case kUndo:
-            return cards && s.can_undo;
-        case kCut:
-        case kCopy:
-            return cards && s.has_selection;
-        case kPaste:
-            return cards && s.clipboard_has_text;
-        case kNew:
-        case kOpen:
-        case kImportCardfile:
-        case kPrintTag:
-        case kSendList:
-        case kSendTag:
-        case kExit:
-        case kAdd:
-        case kRestore:
-        case kHelpContents:
-        case kAbout:
-            return true;
-    }
-    return true;
+    return false;
 }
 
 }  // namespace tabula

@@ -20,12 +20,12 @@ struct CommandState {
 
 struct CommandEntry {
     CommandId id;
-    std::string_view menu_text;  // '&' marks the mnemonic, '\t' the shortcut's name
-    std::string_view prompt;     // shown in the status bar while the item is highlighted
+    std::string_view menu_text;            // '&' marks the mnemonic, '\t' the shortcut's name
+    std::string_view prompt;               // shown in the status bar while the item is highlighted
+    bool (*enabled)(const CommandState&);  // read before a menu opens and before each run
 };
 
 std::span<const CommandEntry> AllCommands();
-const CommandEntry& EntryFor(CommandId id);
 bool IsEnabled(CommandId id, const CommandState& state);
 
 }  // namespace tabula

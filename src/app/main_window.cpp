@@ -20,7 +20,6 @@
 #include "app/keyboard_locks.h"
 #include "app/menu_bar.h"
 #include "app/program_icon.h"
-#include "app/settings.h"
 #include "app/status_panes.h"
 #include "app/window_placement.h"
 #include "commands/card_commands.h"
@@ -35,6 +34,8 @@
 #include "deck/deck.h"
 #include "output/mail_transport.h"
 #include "stack/card_editor.h"
+#include "ui/prompts.h"
+#include "ui/settings.h"
 
 namespace tabula {
 
@@ -64,6 +65,7 @@ MainWindow::MainWindow(Deck& deck, Settings& settings, Prompts& prompts, MailTra
     client_->installEventFilter(this);
     qApp->installEventFilter(this);
 
+    RegisterHandlers();
     BuildActions();
     BuildShortcuts();
 
@@ -163,97 +165,47 @@ void MainWindow::UpdateActions() {
     }
 }
 
+// Each command's handler, by id: what Dispatch runs once the command's rule allows it.
+void MainWindow::RegisterHandlers() {
+    using enum CommandId;
+    const auto editor = [this]() -> CardEditor& { return *stack_->Editor(); };
+    handlers_ = {
+        {kAdd, [this] { AddCard(context_); }},
+        {kIndex, [this] { EditIndex(context_, IndexOrigin::kMenu); }},
+        {kGoTo, [this] { GoToCard(context_); }},
+        {kDelete, [this] { DeleteCard(context_); }},
+        {kFind, [this] { find_->Find(); }},
+        {kTag, [this] { TagCards(context_, this); }},
+        {kNew, [this] { files_->New(); }},
+        {kOpen, [this] { files_->Open(); }},
+        {kSave, [this] { files_->Save(); }},
+        {kSaveAs, [this] { files_->SaveAs(); }},
+        {kMerge, [this] { files_->Merge(); }},
+        {kImportCardfile, [this] { ImportCardfile(*files_); }},
+        {kExportText, [this] { ExportText(context_, settings_); }},
+        {kExportCsv, [this] { ExportCommaDelimited(context_, settings_); }},
+        {kUndo, [this, editor] { UndoEdit(editor(), deck_); }},
+        {kCut, [this, editor] { CutText(editor(), deck_); }},
+        {kCopy, [editor] { CopyText(editor()); }},
+        {kPaste, [this, editor] { PasteText(editor(), deck_); }},
+        {kExit, [this] { close(); }},
+        {kRestore, [this] { Restore(); }},
+        {kPrintCard, [this] { PrintCards(context_, *this, PrintLayout::kCard); }},
+        {kPrintList, [this] { PrintCards(context_, *this, PrintLayout::kList); }},
+        {kPrintTag, [this] { PrintCards(context_, *this, PrintLayout::kTagged); }},
+        {kSendCard, [this] { SendCards(context_, *this, mail_, MailContent::kCard); }},
+        {kSendList, [this] { SendCards(context_, *this, mail_, MailContent::kList); }},
+        {kSendTag, [this] { SendCards(context_, *this, mail_, MailContent::kTagged); }},
+        {kHelpContents, [this] { HelpContents(); }},
+        {kAbout, [this] { About(); }},
+    };
+}
+
 bool MainWindow::Dispatch(CommandId id) {
     if (!IsEnabled(id, State())) {
         return false;
     }
-    CardEditor& editor = *stack_->Editor();
-    switch (id) {
-        case CommandId::kAdd:
-            AddCard(context_);
-            break;
-        case CommandId::kIndex:
-            EditIndex(context_, IndexOrigin::kMenu);
-            break;
-        case CommandId::kGoTo:
-            GoToCard(context_);
-            break;
-        case CommandId::kDelete:
-            DeleteCard(context_);
-            break;
-        case CommandId::kFind:
-            find_->Find();
-            break;
-        case CommandId::kTag:
-            TagCards(context_, this);
-            break;
-        case CommandId::kNew:
-            files_->New();
-            break;
-        case CommandId::kOpen:
-            files_->Open();
-            break;
-        case CommandId::kSave:
-            files_->Save();
-            break;
-        case CommandId::kSaveAs:
-            files_->SaveAs();
-            break;
-        case CommandId::kMerge:
-            files_->Merge();
-            break;
-        case CommandId::kImportCardfile:
-            ImportCardfile(*files_);
-            break;
-        case CommandId::kExportText:
-            ExportText(context_, settings_);
-            break;
-        case CommandId::kExportCsv:
-            ExportCommaDelimited(context_, settings_);
-            break;
-        case CommandId::kUndo:
-            UndoEdit(editor, deck_);
-            break;
-        case CommandId::kCut:
-            CutText(editor, deck_);
-            break;
-        case CommandId::kCopy:
-            CopyText(editor);
-            break;
-        case CommandId::kPaste:
-            PasteText(editor, deck_);
-            break;
-        case CommandId::kExit:
-            close();
-            break;
-        case CommandId::kRestore:
-            Restore();
-            break;
-        case CommandId::kPrintCard:
-            PrintCards(context_, *this, PrintLayout::kCard);
-            break;
-        case CommandId::kPrintList:
-            PrintCards(context_, *this, PrintLayout::kList);
-            break;
-        case CommandId::kPrintTag:
-            PrintCards(context_, *this, PrintLayout::kTagged);
-            break;
-        case CommandId::kSendCard:
-            SendCards(context_, *this, mail_, MailContent::kCard);
-            break;
-        case CommandId::kSendList:
-            SendCards(context_, *this, mail_, MailContent::kList);
-            break;
-        case CommandId::kSendTag:
-            SendCards(context_, *this, mail_, MailContent::kTagged);
-            break;
-        case CommandId::kHelpContents:
-            HelpContents();
-            break;
-        case CommandId::kAbout:
-            About();
-            break;
-    }
+    handlers_.at(id)();
     return true;
 }
 
@@ -297,6 +249,10 @@ bool MainWindow::event(QEvent* event) {
         status_->ShowPrompt(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && pending_frame_ &&
+        frameGeometry().size() != size()) {
+        PlaceFrame(*pending_frame_);
+    }
     return QMainWindow::event(event);
 }
 
@@ -327,15 +283,24 @@ void MainWindow::ApplyPlacement() {
             rect = placement->Rect();
         }
     }
-    move(rect.topLeft());
-    resize(rect.size());
+    PlaceFrame(rect);
+}
+
+void MainWindow::PlaceFrame(const QRect& frame) {
+    const QSize border = frameGeometry().size() - size();
+    pending_frame_.reset();
+    if (border == QSize(0, 0)) {
+        pending_frame_ = frame;
+    }
+    move(frame.topLeft());
+    resize(frame.size() - border);
 }
 
 void MainWindow::SavePlacement() {
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
         return;
     }
-    const QRect rect(pos(), size());
+    const QRect rect = frameGeometry();
     const WindowPlacement placement{
         0, 1, rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
     settings_.SetValue(QString::fromUtf8(kMainWindowPosKey),
@@ -365,14 +330,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::Restore() {
     setWindowState(Qt::WindowNoState);
-    move(kStartupRect.topLeft());
-    resize(kStartupRect.size());
+    PlaceFrame(kStartupRect);
     stack_->LayoutStack();
 }
 
 void MainWindow::About() {
     AboutDialog dialog(this);
-    dialog.exec();
+    prompts_.RunDialog(dialog);
     stack_->FocusEditor();
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
@@ -27,7 +28,7 @@ class StatusPanes;
 
 // The main window is wiring: the menu bar and accelerators, the status bar and its timers, the
 // placement kept in the settings, and the dispatch of every command through its enabling rule
-// to the unit that carries it out.
+// to the handler registered under its id.
 class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     Q_OBJECT
 
@@ -77,10 +78,13 @@ class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void RegisterHandlers();
     void BuildActions();
     void BuildShortcuts();
     void ApplyPlacement();
     void SavePlacement();
+    // Places the window's outer rectangle, frame included.
+    void PlaceFrame(const QRect& frame);
     void RefreshLocks();
     void Restore();
     void About();
@@ -102,10 +106,14 @@ class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     CardStack* stack_;
     CommandContext context_;
     std::map<CommandId, QAction*> actions_;
+    std::map<CommandId, std::function<void()>> handlers_;
     QString current_file_;
     bool imported_ = false;
     std::function<bool()> close_check_;
     QPointer<HelpWindow> help_;
+    // The outer rectangle asked for before the window manager framed the window: the frame's
+    // size is known only then, and the client area is sized again to fit it.
+    std::optional<QRect> pending_frame_;
     FindCommand* find_;  // the search state of Find and its window
     std::unique_ptr<FileCommands> files_;
 };

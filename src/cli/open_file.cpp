@@ -1,51 +1,34 @@
 #include "cli/open_file.h"
 
 #include <fstream>
-
-#include "deck/little_endian.h"
+#include <iterator>
+#include <optional>
+#include <string_view>
 
 namespace tabula::cli {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-FileKind Recognise(std::string_view head) {
-    if (head.size() >= 4) {
-        const std::uint32_t magic = ReadU32(head.data());
-        if (magic == kDeckMagic) {
-            return FileKind::kDeck;
-        }
-        if (magic == kDeckMagicUntagged) {
-            return FileKind::kDeckUntagged;
-        }
-    }
-    if (head.substr(0, 3) == "MGC") {
-        return FileKind::kCardfileMgc;
-    }
-    if (head.substr(0, 3) == "RRG") {
-        return FileKind::kCardfileRrg;
-    }
-    return FileKind::kUnknown;
-}
-
-}  // namespace
-
 OpenedFile OpenAnyFile(const fs::path& path, Deck& deck) {
-    OpenedFile opened;
-    const std::string shown = path.string();
     std::error_code ec;
     std::ifstream in;
     if (fs::is_regular_file(path, ec)) {
         in.open(path, std::ios::binary);
     }
     if (!in.is_open() || !in) {
-        opened.message = FileErrorMessage(shown);
+        OpenedFile opened;
+        opened.message = FileErrorMessage(path.string());
         return opened;
     }
+    return OpenStream(in, path.string(), deck, &path);
+}
+
+OpenedFile OpenStream(std::istream& in, const std::string& shown, Deck& deck,
+                      const fs::path* file) {
+    OpenedFile opened;
     char head[4] = {};
     in.read(head, sizeof head);
-    opened.kind = Recognise(std::string_view(head, static_cast<std::size_t>(in.gcount())));
+    opened.kind = RecogniseFormat(std::string_view(head, static_cast<std::size_t>(in.gcount())));
     in.clear();
     in.seekg(0);
 
@@ -64,13 +47,24 @@ OpenedFile OpenAnyFile(const fs::path& path, Deck& deck) {
         }
         case FileKind::kCardfileMgc:
         case FileKind::kCardfileRrg: {
-            in.close();
-            const auto bytes = ReadWholeFile(path);
-            if (!bytes) {
+            // A file on disk is read once, straight into one block; a pipe has no path.
+            std::optional<FileContents> whole;
+            std::string piped;
+            std::string_view bytes;
+            if (file != nullptr) {
+                whole = ReadWholeFile(*file);
+                if (whole) {
+                    bytes = *whole;
+                }
+            } else {
+                piped.assign(std::istreambuf_iterator<char>(in), {});
+                bytes = piped;
+            }
+            if (file != nullptr ? !whole : in.bad()) {
                 opened.message = FileErrorMessage(shown);
                 return opened;
             }
-            const CardfileResult result = ReadCardfile(*bytes, deck, {.accept_rrg = true});
+            const CardfileResult result = ReadCardfile(bytes, deck, {.accept_rrg = true});
             opened.read = result.Usable();
             opened.damaged = result.status != CardfileResult::Status::kOk;
             opened.announced = result.announced;

@@ -3,14 +3,14 @@
 #include <QString>
 #include <string>
 
-#include "app/card_text.h"
-#include "app/prompts.h"
 #include "commands/command_context.h"
 #include "commands/go_to_match.h"
 #include "deck/card.h"
 #include "deck/deck.h"
 #include "stack/card_stack.h"
 #include "stack/front_card_window.h"
+#include "ui/card_text.h"
+#include "ui/prompts.h"
 
 namespace tabula {
 

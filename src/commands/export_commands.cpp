@@ -2,13 +2,13 @@
 
 #include <functional>
 
-#include "app/prompts.h"
 #include "commands/command_context.h"
 #include "commands/file_commands.h"
 #include "commands/file_dialogs.h"
 #include "deck/deck.h"
 #include "deck/export.h"
 #include "stack/card_stack.h"
+#include "ui/prompts.h"
 
 namespace tabula {
 

@@ -2,14 +2,16 @@
 
 #include <QFile>
 
-#include "app/prompts.h"
-#include "app/settings.h"
 #include "commands/command_context.h"
 #include "commands/document_host.h"
 #include "commands/file_dialogs.h"
+#include "commands/import_command.h"
 #include "deck/deck.h"
 #include "deck/deck_file.h"
+#include "deck/file_format.h"
 #include "stack/card_stack.h"
+#include "ui/prompts.h"
+#include "ui/settings.h"
 
 namespace tabula {
 
@@ -72,27 +74,37 @@ void FileCommands::Open() {
     }
 }
 
-void FileCommands::OpenDeck(const QString& path) {
+void FileCommands::OpenDeck(const QString& path, LastFile last_file) {
     if (NewDeck()) {
-        const DeckReadResult result = ReadDeckFile(FileSystemPath(path), context_.deck);
-        if (!result.Usable()) {
-            // A file that broke off with a read error is not taken in part: the deck stays
-            // empty and untitled, as after any file that could not be read.
-            context_.deck.ClearDeck();
-        }
-        context_.deck.ClearModified();
-        context_.stack.RefreshStack();
-        if (result.Usable()) {
-            document_.SetCurrentFile(path);
-            settings_.SetValue(QString::fromUtf8(kLastFileKey), path);
-        }
-        document_.ShowCardCount();
-        // Told after the cards are on screen: a file cut short shows what it kept.
-        if (result.status != DeckReadResult::Status::kOk) {
-            ReportFileError(context_.prompts, DeckReadMessage(result, path.toStdString()));
+        if (IsCardfile(RecogniseFormat(FileSystemPath(path)))) {
+            ImportCardfileFrom(*this, path);
+        } else {
+            ReadDeck(path, last_file);
         }
     }
     context_.stack.FocusEditor();
+}
+
+void FileCommands::ReadDeck(const QString& path, LastFile last_file) {
+    const DeckReadResult result = ReadDeckFile(FileSystemPath(path), context_.deck);
+    if (!result.Usable()) {
+        // A file that broke off with a read error is not taken in part: the deck stays
+        // empty and untitled, as after any file that could not be read.
+        context_.deck.ClearDeck();
+    }
+    context_.deck.ClearModified();
+    context_.stack.RefreshStack();
+    if (result.Usable()) {
+        document_.SetCurrentFile(path);
+        if (last_file == LastFile::kWrite) {
+            settings_.SetValue(QString::fromUtf8(kLastFileKey), path);
+        }
+    }
+    document_.ShowCardCount();
+    // Told after the cards are on screen: a file cut short shows what it kept.
+    if (result.status != DeckReadResult::Status::kOk) {
+        ReportFileError(context_.prompts, DeckReadMessage(result, path.toStdString()));
+    }
 }
 
 void FileCommands::Save() {

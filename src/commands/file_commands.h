@@ -9,6 +9,10 @@ struct CommandContext;
 class DocumentHost;
 class Settings;
 
+// Whether a file opened by its path is remembered in `Last File`: File > Open and a drop write
+// it; the file named on the command line only reads it.
+enum class LastFile { kWrite, kKeep };
+
 // A path from a dialog or the command line as the file system spells it.
 std::filesystem::path FileSystemPath(const QString& path);
 
@@ -24,9 +28,10 @@ class FileCommands {
 
     void New();
     void Open();
-    // Open without the dialog, for a deck file dropped on the window: the save prompt, then
-    // the deck read from this path.
-    void OpenDeck(const QString& path);
+    // The one way a file comes in (File > Open, a drop, the command line): the save prompt,
+    // then the file at this path, a deck or a Cardfile file as its first bytes say. A
+    // Cardfile file is imported as File > Import does it.
+    void OpenDeck(const QString& path, LastFile last_file = LastFile::kWrite);
     void Save();
     void SaveAs();
     void Merge();
@@ -48,6 +53,9 @@ class FileCommands {
     bool SaveDeck();
     bool SaveDeckAs();
     bool WriteTo(const QString& path);
+    // Reads the deck file into the emptied deck; only a deck that was read becomes the
+    // current file, so a later Save never writes over a file that was not a deck.
+    void ReadDeck(const QString& path, LastFile last_file);
 
     CommandContext& context_;
     Settings& settings_;

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "app/settings.h"
+#include "ui/settings.h"
 
 namespace tabula {
 

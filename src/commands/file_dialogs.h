@@ -4,7 +4,7 @@
 #include <QStringView>
 #include <vector>
 
-#include "app/prompts.h"
+#include "ui/prompts.h"
 
 namespace tabula {
 

@@ -3,12 +3,12 @@
 #include <QTextCursor>
 #include <QWidget>
 
-#include "app/card_text.h"
-#include "app/prompts.h"
 #include "deck/card.h"
 #include "deck/deck.h"
 #include "stack/card_editor.h"
 #include "stack/card_stack.h"
+#include "ui/card_text.h"
+#include "ui/prompts.h"
 
 namespace tabula {
 

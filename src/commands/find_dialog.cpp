@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "app/card_text.h"
-#include "app/dialog_units.h"
+#include "ui/card_text.h"
+#include "ui/dialog_units.h"
 
 namespace tabula {
 

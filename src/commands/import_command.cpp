@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "app/prompts.h"
 #include "commands/command_context.h"
 #include "commands/document_host.h"
 #include "commands/file_commands.h"
@@ -10,6 +9,7 @@
 #include "deck/cardfile.h"
 #include "deck/deck.h"
 #include "stack/card_stack.h"
+#include "ui/prompts.h"
 
 namespace tabula {
 
@@ -31,7 +31,10 @@ void ImportCardfileFrom(FileCommands& files, const QString& path) {
     } else {
         result.status = CardfileResult::Status::kCannotOpen;
     }
-    if (result.Usable()) {
+    // A damaged file of which no card could be read leaves nothing to name the deck after.
+    const bool nothing_read =
+        result.status == CardfileResult::Status::kDamaged && result.cards_read == 0;
+    if (result.Usable() && !nothing_read) {
         c.stack.RefreshStack();
         c.deck.ClearModified();
         files.Document().SetImported(true);

@@ -10,8 +10,8 @@ class FileCommands;
 // with the .crd path and marked imported, so that only Save As can write it. A damaged file
 // gives the cards before the damage, and the user is told where it broke off.
 void ImportCardfile(FileCommands& files);
-// The import's reading half, into a deck already emptied: also for a Cardfile file named on
-// the command line.
+// The import's reading half, into a deck already emptied: also for a Cardfile file opened by
+// its path (FileCommands::OpenDeck).
 void ImportCardfileFrom(FileCommands& files, const QString& path);
 
 }  // namespace tabula

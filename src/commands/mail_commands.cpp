@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/prompts.h"
 #include "commands/command_context.h"
 #include "commands/document_host.h"
 #include "commands/file_commands.h"
@@ -16,6 +15,7 @@
 #include "output/mail_transport.h"
 #include "stack/card_stack.h"
 #include "stack/stack_view.h"
+#include "ui/prompts.h"
 
 namespace tabula {
 

@@ -5,13 +5,13 @@
 #include <QPrinterInfo>
 #include <string>
 
-#include "app/prompts.h"
 #include "commands/command_context.h"
 #include "commands/document_host.h"
 #include "deck/deck.h"
 #include "output/devices/qt_print_device.h"
 #include "output/print_layouts.h"
 #include "stack/card_stack.h"
+#include "ui/prompts.h"
 
 namespace tabula {
 

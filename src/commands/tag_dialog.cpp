@@ -8,12 +8,13 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
-#include "app/dialog_units.h"
 #include "commands/command_context.h"
 #include "commands/tag_list_model.h"
 #include "commands/tag_row_delegate.h"
 #include "deck/deck.h"
 #include "stack/card_stack.h"
+#include "ui/dialog_units.h"
+#include "ui/prompts.h"
 
 namespace tabula {
 
@@ -116,7 +117,7 @@ void TagDialog::accept() {
 
 void TagCards(CommandContext& context, QWidget* owner) {
     TagDialog dialog(context.deck, owner);
-    dialog.exec();
+    context.prompts.RunDialog(dialog);
     context.stack.FocusEditor();
 }
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/card_text.h"
 #include "deck/card.h"
 #include "deck/deck.h"
+#include "ui/card_text.h"
 
 namespace tabula {
 

@@ -42,6 +42,11 @@ std::int64_t RecordsAvailable(std::istream& in, std::size_t record) {
     return static_cast<std::int64_t>((end - here) / static_cast<std::streamoff>(record));
 }
 
+std::string CompleteCardsRead(const DeckReadResult& result) {
+    return result.cards_read == 1 ? "1 complete card was read"
+                                  : std::to_string(result.cards_read) + " complete cards were read";
+}
+
 }  // namespace
 
 DeckReadResult ReadDeckFile(std::istream& in, Deck& deck) {
@@ -161,12 +166,10 @@ std::string DeckReadMessage(const DeckReadResult& result, std::string_view path)
         case Status::kIncompatible:
             return std::string(kIncompatibleFileMessage);
         case Status::kTruncated:
-            return FileErrorMessage(path) + " is cut short: " + std::to_string(result.cards_read) +
-                   " complete cards were read.";
+            return FileErrorMessage(path) + " is cut short: " + CompleteCardsRead(result) + '.';
         case Status::kReadError:
             return FileErrorMessage(path) +
-                   " could not be read to its end: " + std::to_string(result.cards_read) +
-                   " complete cards were read.";
+                   " could not be read to its end: " + CompleteCardsRead(result) + '.';
     }
     return {};
 }
@@ -175,11 +178,18 @@ std::string DeckWriteMessage(const ReplaceResult& result, std::string_view path)
     if (result.ok()) {
         return {};
     }
-    if (result.status == ReplaceResult::Status::kCannotCreate) {
-        return FileErrorMessage(path);
+    switch (result.status) {
+        case ReplaceResult::Status::kCannotCreate:
+            return FileErrorMessage(path);
+        case ReplaceResult::Status::kWriteProtected:
+            return FileErrorMessage(path) + " is write-protected.";
+        case ReplaceResult::Status::kPartlyWritten:
+            return FileErrorMessage(path) + " was not saved: " + DescribeReplaceError(result) +
+                   ". The deck is still open: save it again, or under another name.";
+        default:
+            return FileErrorMessage(path) + " was not saved: " + DescribeReplaceError(result) +
+                   ". The file on disk is as it was.";
     }
-    return FileErrorMessage(path) + " was not saved: " + DescribeReplaceError(result) +
-           ". The file on disk is as it was.";
 }
 
 }  // namespace tabula

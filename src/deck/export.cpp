@@ -85,12 +85,6 @@ void AppendCardTextBlock(std::string& out, const Card& card, std::string_view li
     out += line_end;
 }
 
-std::string CardTextBlock(const Card& card) {
-    std::string block;
-    AppendCardTextBlock(block, card, "\n");
-    return block;
-}
-
 std::string CommaDelimitedLine(const Card& card) {
     std::string line(card.Index());
     line += ',';

@@ -16,11 +16,9 @@ namespace tabula {
 // in its 60th column or later. Every line but the last ends with LF; there is always a line.
 std::vector<std::string> SplitBodyLines(std::string_view body);
 
-// The index line, the body's lines, LF, 60 hyphens with LF, and an empty line; lines end
-// with LF.
-std::string CardTextBlock(const Card& card);
-// The same block appended to `out`, each line ended by `line_end` ("\n", or "\r\n" as the
-// text export writes it), without building the lines one by one.
+// Appends a card's block to `out`: the index line, the body's lines, a line end, 60 hyphens
+// with a line end, and an empty line; each line is ended by `line_end` ("\n", or "\r\n" as
+// the text export writes it), without building the lines one by one.
 void AppendCardTextBlock(std::string& out, const Card& card, std::string_view line_end);
 
 // "index,body" with each LF, the byte before each LF and every comma of the body turned into

@@ -150,7 +150,7 @@ std::map<CommandId, QString> MenuPaths() {
             } else if (ids.contains(action)) {
                 const CommandId id = ids.at(action);
                 paths[id] = menu->title().remove(u'&') + QStringLiteral(" > ") +
-                            MenuLabel(EntryFor(id).menu_text);
+                            MenuLabel(action->text().toStdString());
             }
         }
     }

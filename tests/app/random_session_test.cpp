@@ -6,13 +6,13 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <random>
 
 #include "app/main_window.h"
-#include "app/prompts.h"
 #include "app/status_panes.h"
 #include "deck/card.h"
 #include "deck/deck.h"
@@ -23,6 +23,7 @@
 #include "stack/front_card_window.h"
 #include "support/deck_builders.h"
 #include "support/temp_dir.h"
+#include "ui/prompts.h"
 
 namespace tabula::test {
 namespace {
@@ -77,6 +78,11 @@ class RandomPrompts final : public Prompts {
         return kTexts[random_() % std::size(kTexts)];
     }
     bool ChoosePrinter(QPrinter&) override { return false; }
+    // Tag and About: Ok or Cancel at once.
+    bool RunDialog(QDialog& dialog) override {
+        random_() % 2 ? dialog.accept() : dialog.reject();
+        return dialog.result() == QDialog::Accepted;
+    }
 
     int messages = 0;
 
@@ -142,6 +148,7 @@ bool RandomSessionTest::Step() {
         CommandId::kExit,       CommandId::kRestore,   CommandId::kMerge,
         CommandId::kAdd,        CommandId::kAdd,       CommandId::kAdd,
         CommandId::kAdd,        CommandId::kAdd,       CommandId::kAdd,
+        CommandId::kTag,        CommandId::kAbout,
     };
     static const Qt::Key kKeys[] = {Qt::Key_F2,     Qt::Key_F3,        Qt::Key_F5,
                                     Qt::Key_F7,     Qt::Key_Left,      Qt::Key_Right,

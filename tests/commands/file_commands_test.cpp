@@ -123,45 +123,6 @@ TEST_F(FileCommandsTest, OpenOfAFileWithNoCards) {
     EXPECT_EQ(window->Status().Count(), "0 Cards");
 }
 
-TEST_F(FileCommandsTest, OpenOfAFileThatIsNoDeckLeavesAnEmptyUntitledDeck) {
-    const QString saved = OpenSavedDeck();
-    const QString missing = PathOf("missing.tbx");
-    prompts.AnswerFile(missing);
-    Trigger(CommandId::kOpen);
-    ExpectOnlyMessage("File Error - \"" + missing + "\"", kError, MessageIcon::kStop);
-    EXPECT_EQ(deck.Count(), 0);
-    EXPECT_EQ(window->windowTitle(), "Tabula - Untitled");
-    EXPECT_EQ(LastFile(), saved);
-
-    WriteFileBytes(dir / "text.tbx", "just some text, no deck");
-    prompts.messages.clear();
-    prompts.AnswerFile(PathOf("text.tbx"));
-    Trigger(CommandId::kOpen);
-    ExpectOnlyMessage("File Error - Incompable File", kError, MessageIcon::kStop);
-    EXPECT_EQ(deck.Count(), 0);
-    EXPECT_EQ(window->windowTitle(), "Tabula - Untitled");
-    EXPECT_FALSE(deck.Modified());
-    EXPECT_EQ(LastFile(), saved);
-}
-
-TEST_F(FileCommandsTest, AFileCutShortKeepsItsCompleteCardsSortedAndSaysSo) {
-    StopCountTimer();
-    std::string bytes = DeckFileBytes({{"pear", "green"}, {"apple", "red"}, {"fig", "soft"}});
-    bytes.resize(bytes.size() - 100);
-    WriteFileBytes(dir / "cut.tbx", bytes);
-    const QString path = PathOf("cut.tbx");
-    prompts.AnswerFile(path);
-    Trigger(CommandId::kOpen);
-    EXPECT_EQ(Ring(), (Strings{"apple", "pear"}));
-    EXPECT_EQ(Editor().toPlainText(), "red");
-    EXPECT_EQ(window->Status().Count(), "2 Cards");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_TRUE(prompts.messages[0].text.startsWith("File Error - \"" + path + "\""));
-    EXPECT_TRUE(prompts.messages[0].text.contains("2 complete cards"));
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::kStop);
-    EXPECT_EQ(window->windowTitle(), "Tabula - " + path);
-}
-
 TEST_F(FileCommandsTest, SaveWritesTheCurrentFileFromTheFrontCard) {
     const QString path = OpenSavedDeck();
     settings.values["Last File"] = "/elsewhere/other.tbx";

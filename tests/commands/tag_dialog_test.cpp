@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
 #include <functional>
 
@@ -324,11 +323,10 @@ class TagCommandTest : public MainWindowTest {
     // Runs Card > Tag; `act` works the dialog once it is up.
     void RunTag(const std::function<void(TagDialog&)>& act) {
         bool acted = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<TagDialog*>(QApplication::activeModalWidget());
+        prompts.AnswerDialog([&](QDialog& shown) {
+            auto* dialog = qobject_cast<TagDialog*>(&shown);
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(dialog->parentWidget(), window.get());
-            EXPECT_TRUE(dialog->isModal());
             acted = true;
             act(*dialog);
         });

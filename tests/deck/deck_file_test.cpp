@@ -162,6 +162,9 @@ TEST(DeckFile, CutAnywhereKeepsTheCompleteCardsAndSaysSo) {
     EXPECT_EQ(RingIndexes(deck), (Ring{"a", "c"}));  // sorted
     EXPECT_EQ(DeckReadMessage(result, "/tmp/d.tbx"),
               "File Error - \"/tmp/d.tbx\" is cut short: 2 complete cards were read.");
+    Deck one;
+    EXPECT_EQ(DeckReadMessage(ReadBytes(whole.substr(0, 8 + 558 + 1), one), "d.tbx"),
+              "File Error - \"d.tbx\" is cut short: 1 complete card was read.");
 }
 
 TEST(DeckFile, CountsThatLie) {
@@ -207,6 +210,15 @@ TEST(DeckFile, SavingReplacesTheFileWholeOrLeavesItAsItWas) {
         EXPECT_EQ(result.status, ReplaceResult::Status::kCannotCreate) << bad;
         EXPECT_EQ(DeckWriteMessage(result, bad.string()), "File Error - \"" + bad.string() + "\"");
     }
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    EXPECT_EQ(DeckWriteMessage(WriteDeckFile(path, Deck()), "d.tbx"),
+              "File Error - \"d.tbx\" is write-protected.");
+    EXPECT_EQ(test::ReadFileBytes(path), Saved(deck));
+    const auto no_space = std::make_error_code(std::errc::no_space_on_device);
+    EXPECT_EQ(DeckWriteMessage({ReplaceResult::Status::kPartlyWritten, no_space}, "d.tbx"),
+              "File Error - \"d.tbx\" was not saved: " + no_space.message() +
+                  "; the file was being written in place and is now incomplete. The deck is "
+                  "still open: save it again, or under another name.");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               1);

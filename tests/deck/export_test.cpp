@@ -42,6 +42,12 @@ TEST(SplitBodyLines, BreaksAtCrLfAndAtTheFirstSpaceFromColumn60) {
     EXPECT_EQ(SplitBodyLines("a\rbc"), (Lines{"a\n", "c"}));
 }
 
+std::string CardTextBlock(const Card& card) {
+    std::string block;
+    AppendCardTextBlock(block, card, "\n");
+    return block;
+}
+
 TEST(CardTextBlock, IsIndexBodyRuleAndEmptyLine) {
     const std::string rule(60, '-');
     EXPECT_EQ(CardTextBlock(WithBody("Name", "one\r\ntwo")), "Name\none\ntwo\n" + rule + "\n\n");

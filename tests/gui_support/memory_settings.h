@@ -2,7 +2,7 @@
 
 #include <QMap>
 
-#include "app/settings.h"
+#include "ui/settings.h"
 
 namespace tabula::test {
 

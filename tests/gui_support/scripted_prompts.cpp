@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QPrinter>
 
 namespace tabula::test {
@@ -76,6 +77,24 @@ bool ScriptedPrompts::ChoosePrinter(QPrinter& printer) {
     const PrinterAnswer answer = std::move(printer_answers.front());
     printer_answers.pop_front();
     return answer(printer);
+}
+
+bool ScriptedPrompts::RunDialog(QDialog& dialog) {
+    dialogs.push_back(dialog.windowTitle());
+    if (dialog_answers.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << dialog.windowTitle().toStdString();
+        return false;
+    }
+    const DialogAnswer answer = std::move(dialog_answers.front());
+    dialog_answers.pop_front();
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    answer(dialog);
+    if (dialog.isVisible()) {
+        ADD_FAILURE() << "the dialog was left open: " << dialog.windowTitle().toStdString();
+        dialog.reject();
+    }
+    return dialog.result() == QDialog::Accepted;
 }
 
 }  // namespace tabula::test

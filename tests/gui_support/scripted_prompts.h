@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/prompts.h"
+#include "ui/prompts.h"
 
 namespace tabula::test {
 
@@ -32,6 +32,7 @@ class ScriptedPrompts final : public Prompts {
     std::optional<QString> SaveFile(const FileDialogRequest& request) override;
     std::optional<std::string> IndexText(IndexMode mode, const std::string& text) override;
     bool ChoosePrinter(QPrinter& printer) override;
+    bool RunDialog(QDialog& dialog) override;
 
     // Queue the answers.
     void AnswerIndex(std::optional<std::string> text) { index_answers.push_back(std::move(text)); }
@@ -43,17 +44,23 @@ class ScriptedPrompts final : public Prompts {
     void AnswerPrinter(PrinterAnswer answer) { printer_answers.push_back(std::move(answer)); }
     // Print to File (PDF) under this name; an empty name cancels the dialog.
     void AnswerPrinterPdf(const QString& path);
+    // The program's own dialogs (Tag, About): the answer works the dialog while it is shown
+    // and closes it as the user would (Ok, Cancel).
+    using DialogAnswer = std::function<void(QDialog&)>;
+    void AnswerDialog(DialogAnswer answer) { dialog_answers.push_back(std::move(answer)); }
 
     std::deque<std::optional<std::string>> index_answers;
     std::deque<Answer> message_answers;
     std::deque<QString> file_answers;  // an empty name cancels the dialog
     std::deque<PrinterAnswer> printer_answers;
+    std::deque<DialogAnswer> dialog_answers;
 
     std::vector<struct Message> messages;
     std::vector<IndexRequest> index_requests;
     std::vector<FileDialogRequest> file_requests;
     std::vector<FileDialog> file_dialogs;  // which dialog each request opened
     int print_dialogs = 0;                 // how often the Print dialog was shown
+    std::vector<QString> dialogs;          // the captions of the program's own dialogs shown
 
   private:
     std::optional<QString> AnswerFileDialog(FileDialog dialog, const FileDialogRequest& request);

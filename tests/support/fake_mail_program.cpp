@@ -18,20 +18,22 @@ void WriteScript(const fs::path& path, const std::string& text) {
 FakeMailProgram::FakeMailProgram(const fs::path& folder) : folder_(folder), bin_(folder / "bin") {
     fs::create_directories(bin_);
     const std::string log = (folder_ / "log").string();
-    // Each argument goes to a file of its own, so line breaks in a body survive.
+    // Each argument goes to a file of its own, so line breaks in a body survive. The log is
+    // written aside and renamed into place whole, so a test never reads half of it.
     WriteScript(bin_ / "xdg-email",
                 "#!/bin/sh\n"
                 "log='" +
                     log +
                     "'\n"
-                    "/bin/rm -rf \"$log\"; /bin/mkdir -p \"$log\"\n"
+                    "new=\"$log.$$\"; /bin/rm -rf \"$new\"; /bin/mkdir -p \"$new\"\n"
                     "i=0; attach=\n"
                     "for a in \"$@\"; do\n"
-                    "  i=$((i+1)); printf '%s' \"$a\" > \"$log/arg$i\"\n"
-                    "  if [ \"$attach\" = yes ]; then /bin/cat \"$a\" > \"$log/attachment\"; fi\n"
+                    "  i=$((i+1)); printf '%s' \"$a\" > \"$new/arg$i\"\n"
+                    "  if [ \"$attach\" = yes ]; then /bin/cat \"$a\" > \"$new/attachment\"; fi\n"
                     "  if [ \"$a\" = --attach ]; then attach=yes; else attach=; fi\n"
                     "done\n"
-                    "echo $i > \"$log/count\"\n"
+                    "echo $i > \"$new/count\"\n"
+                    "/bin/rm -rf \"$log\"; /bin/mv \"$new\" \"$log\"\n"
                     // As a mail program that was not running: xdg-email returns when it quits.
                     "if [ -e '" +
                     (folder_ / "hold").string() +

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class QDialog;
 class QPrinter;
 
 namespace tabula {
@@ -47,6 +48,9 @@ class Prompts {
     virtual std::optional<std::string> IndexText(IndexMode mode, const std::string& text) = 0;
     // The Print dialog: false when the user cancelled.
     virtual bool ChoosePrinter(QPrinter& printer) = 0;
+    // A dialog of the program's own (Tag, About), shown modally until the user closes it;
+    // true when it was accepted.
+    virtual bool RunDialog(QDialog& dialog) = 0;
 };
 
 }  // namespace tabula

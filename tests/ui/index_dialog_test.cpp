@@ -1,4 +1,4 @@
-#include "commands/index_dialog.h"
+#include "ui/index_dialog.h"
 
 #include <gtest/gtest.h>
 #include <QLineEdit>

@@ -1,6 +1,5 @@
-#include <QApplication>
+#include <QDialog>
 #include <QLabel>
-#include <QTimer>
 
 #include "app/program_icon.h"
 #include "gui_support/main_window_fixture.h"
@@ -22,15 +21,13 @@ TEST_F(ProgramIconTest, TheWindowCarriesTheIconAtEverySizeOfTheTheme) {
 TEST_F(ProgramIconTest, AboutShowsTheProgramIcon) {
     Cards({"a"});
     QImage shown;
-    QTimer::singleShot(0, [&shown] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        for (QLabel* label : dialog->findChildren<QLabel*>()) {
+    prompts.AnswerDialog([&shown](QDialog& dialog) {
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
             if (!label->pixmap().isNull()) {
                 shown = label->pixmap().toImage();
             }
         }
-        dialog->close();
+        dialog.close();
     });
     Trigger(CommandId::kAbout);
     const QImage expected = ProgramIcon().pixmap(32, 32).toImage();

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/prompts.h"
+#include "ui/prompts.h"
 
 class QWidget;
 
 namespace tabula {
 
-// The real dialogs: QMessageBox, QFileDialog, the Index dialog and QPrintDialog, owned by the
-// main window.
+// The real dialogs: QMessageBox, QFileDialog, the Index dialog, QPrintDialog and the program's
+// own dialogs, owned by the main window.
 class QtPrompts final : public Prompts {
   public:
     explicit QtPrompts(QWidget* owner = nullptr) : owner_(owner) {}
@@ -19,6 +19,7 @@ class QtPrompts final : public Prompts {
     std::optional<QString> SaveFile(const FileDialogRequest& request) override;
     std::optional<std::string> IndexText(IndexMode mode, const std::string& text) override;
     bool ChoosePrinter(QPrinter& printer) override;
+    bool RunDialog(QDialog& dialog) override;
 
   private:
     QWidget* owner_;

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "app/prompts.h"
+#include "ui/prompts.h"
 
 class QLineEdit;
 

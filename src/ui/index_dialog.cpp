@@ -1,11 +1,11 @@
-#include "commands/index_dialog.h"
+#include "ui/index_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/card_text.h"
-#include "app/dialog_units.h"
+#include "ui/card_text.h"
+#include "ui/dialog_units.h"
 
 namespace tabula {
 

@@ -1,4 +1,4 @@
-#include "app/card_text.h"
+#include "ui/card_text.h"
 
 #include <gtest/gtest.h>
 

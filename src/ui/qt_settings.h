@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "app/settings.h"
+#include "ui/settings.h"
 
 namespace tabula {
 

@@ -1,4 +1,4 @@
-#include "app/qt_settings.h"
+#include "ui/qt_settings.h"
 
 namespace tabula {
 
