@@ -1,10 +1,5 @@
 #include "bench_data.h"
 
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -210,38 +205,6 @@ const fs::path& SharedCardfile() {
         return written;
     }();
     return path;
-}
-
-FileBytes ReadInOneGo(const fs::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        Fail("cannot open " + path.string());
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        Fail("cannot stat " + path.string());
-    }
-    FileBytes bytes;
-    bytes.size = static_cast<std::size_t>(info.st_size);
-    bytes.data = std::make_unique_for_overwrite<char[]>(bytes.size);
-    // One read takes the whole file on Linux up to 2 GiB; the loop only guards against a
-    // short read.
-    std::size_t done = 0;
-    while (done < bytes.size) {
-        const ssize_t got = ::read(fd, bytes.data.get() + done, bytes.size - done);
-        if (got <= 0) {
-            Fail("cannot read " + path.string());
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    ::close(fd);
-    return bytes;
-}
-
-long PageFaults() {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_minflt;
 }
 
 void Fail(std::string_view message) {

@@ -67,19 +67,6 @@ const std::filesystem::path& SharedDeckFile(int count);
 const std::string& SharedCardfileBytes();
 const std::filesystem::path& SharedCardfile();
 
-// The floor every file read is measured against: open, one read into a fresh buffer of the
-// file's size, close. Freeing the buffer is left to the caller, outside the timing.
-struct FileBytes {
-    std::unique_ptr<char[]> data;
-    std::size_t size = 0;
-};
-FileBytes ReadInOneGo(const std::filesystem::path& path);
-
-// Pages the system has handed this process so far (minor page faults). Fresh pages cost far
-// more on some virtual machines than the copying they are for, so the file benchmarks report
-// how many they took.
-long PageFaults();
-
 // Prints the message and ends the program: a benchmark whose data cannot be made measures
 // nothing worth reporting.
 [[noreturn]] void Fail(std::string_view message);

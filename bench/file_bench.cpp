@@ -1,12 +1,11 @@
-// Files in and out: opening and saving deck files, importing a Cardfile file, both exports.
-// Every file read has a floor beside it in the same run: the same file read into memory with
-// one read. The largest deck runs a fixed number of times, each run being long already.
+// Files in and out within one process: saving deck files, the Cardfile import from bytes in
+// memory, both exports. Opening a file as the user meets it, in a fresh process, is measured
+// by tabula_whole_process (whole_process.cpp). The largest deck runs a fixed number of times,
+// each run being long already.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "bench_data.h"
@@ -19,98 +18,12 @@ namespace tabula::bench {
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
-constexpr int kLargeDeckOpens = 5;
 constexpr int kLargeDeckWrites = 3;
 
 std::int64_t FileSize(const fs::path& path) {
     return static_cast<std::int64_t>(fs::file_size(path));
 }
-
-// Fresh pages taken from the system per iteration, beside the time.
-void ReportPageFaults(benchmark::State& state, long faults, const char* name = "faults") {
-    state.counters[name] =
-        benchmark::Counter(static_cast<double>(faults), benchmark::Counter::kAvgIterations);
-}
-
-// Opening as the program does, into an empty deck. Clearing the deck is not timed. Besides
-// its own time, the benchmark times a plain read of the same file between its runs and
-// reports open / plain read as "x_read": measured side by side, that ratio holds up better
-// than two figures taken minutes apart on a busy machine.
-void BM_OpenDeckFile(benchmark::State& state) {
-    const int count = static_cast<int>(state.range(0));
-    const fs::path& path = SharedDeckFile(count);
-    Deck deck;
-    // Once untimed, so that the timed runs all find the process as it is after opening a
-    // deck, not the first one to ask the system for memory.
-    ReadDeckFile(path, deck);
-    deck.ClearDeck();
-    ReadInOneGo(path);
-    double open_seconds = 0;
-    double read_seconds = 0;
-    long faults = 0;
-    long read_faults = 0;
-    for (auto _ : state) {
-        const long faults_before = PageFaults();
-        const Clock::time_point open_start = Clock::now();
-        const DeckReadResult result = ReadDeckFile(path, deck);
-        open_seconds += std::chrono::duration<double>(Clock::now() - open_start).count();
-        faults += PageFaults() - faults_before;
-        state.PauseTiming();
-        if (result.status != DeckReadResult::Status::kOk || deck.Count() != count) {
-            state.SkipWithError("the deck file did not read back whole");
-            break;
-        }
-        deck.ClearDeck();
-        const long read_faults_before = PageFaults();
-        const Clock::time_point read_start = Clock::now();
-        FileBytes bytes = ReadInOneGo(path);
-        read_seconds += std::chrono::duration<double>(Clock::now() - read_start).count();
-        read_faults += PageFaults() - read_faults_before;
-        benchmark::DoNotOptimize(bytes.data.get());
-        bytes.data.reset();
-        state.ResumeTiming();
-    }
-    state.SetBytesProcessed(state.iterations() * FileSize(path));
-    ReportPageFaults(state, faults);
-    ReportPageFaults(state, read_faults, "read_faults");
-    if (read_seconds > 0) {
-        state.counters["x_read"] = open_seconds / read_seconds;
-    }
-}
-BENCHMARK(BM_OpenDeckFile)->Arg(kSmallDeck)->Arg(kMediumDeck)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenDeckFile)
-    ->Arg(kLargeDeck)
-    ->Iterations(kLargeDeckOpens)
-    ->Unit(benchmark::kMillisecond);
-
-// The floor for a file read: the file's bytes into memory with one read. Freeing the buffer
-// is not timed, as clearing the deck is not.
-void ReadFloor(benchmark::State& state, const fs::path& path) {
-    ReadInOneGo(path);  // once untimed, as for the open
-    long faults = 0;
-    for (auto _ : state) {
-        const long faults_before = PageFaults();
-        FileBytes bytes = ReadInOneGo(path);
-        faults += PageFaults() - faults_before;
-        benchmark::DoNotOptimize(bytes.data.get());
-        state.PauseTiming();
-        bytes.data.reset();
-        state.ResumeTiming();
-    }
-    state.SetBytesProcessed(state.iterations() * FileSize(path));
-    ReportPageFaults(state, faults);
-}
-
-void BM_ReadDeckFileBytes(benchmark::State& state) {
-    ReadFloor(state, SharedDeckFile(static_cast<int>(state.range(0))));
-}
-BENCHMARK(BM_ReadDeckFileBytes)->Arg(kSmallDeck)->Arg(kMediumDeck)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadDeckFileBytes)
-    ->Arg(kLargeDeck)
-    ->Iterations(kLargeDeckOpens)
-    ->Unit(benchmark::kMillisecond);
 
 // Saving replaces the file in one rename each time, including the flush to disk that makes
 // the replacement safe.
@@ -133,7 +46,9 @@ BENCHMARK(BM_SaveDeckFile)
     ->Iterations(kLargeDeckWrites)
     ->Unit(benchmark::kMillisecond);
 
-// The import itself, from the file's bytes in memory, as ReadCardfile takes them.
+// The import itself, from the file's bytes in memory, as ReadCardfile takes them. Clearing
+// the deck between runs gives its store back to the system, so each run's cards land in fresh
+// memory, as in a fresh process.
 void BM_ImportCardfile(benchmark::State& state) {
     const std::string& bytes = SharedCardfileBytes();
     Deck deck;
@@ -150,35 +65,6 @@ void BM_ImportCardfile(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_ImportCardfile)->Unit(benchmark::kMillisecond);
-
-// The whole import as the user meets it: the file read from disk, then imported.
-void BM_ImportCardfileFromDisk(benchmark::State& state) {
-    const fs::path& path = SharedCardfile();
-    Deck deck;
-    for (auto _ : state) {
-        const std::optional<std::string> bytes = ReadWholeFile(path);
-        if (!bytes) {
-            state.SkipWithError("the Cardfile file could not be read");
-            break;
-        }
-        const CardfileResult result = ReadCardfile(*bytes, deck);
-        state.PauseTiming();
-        if (result.status != CardfileResult::Status::kOk || deck.Count() != kCardfileCards) {
-            state.SkipWithError("the Cardfile file did not import whole");
-            break;
-        }
-        deck.ClearDeck();
-        state.ResumeTiming();
-    }
-    state.SetBytesProcessed(state.iterations() * FileSize(path));
-}
-BENCHMARK(BM_ImportCardfileFromDisk)->Unit(benchmark::kMillisecond);
-
-// The floor for the import: the Cardfile file's bytes into memory with one read.
-void BM_ReadCardfileBytes(benchmark::State& state) {
-    ReadFloor(state, SharedCardfile());
-}
-BENCHMARK(BM_ReadCardfileBytes)->Unit(benchmark::kMillisecond);
 
 template <typename Write>
 void RunExport(benchmark::State& state, const char* extension, Write write) {

@@ -251,6 +251,10 @@ bool MainWindow::event(QEvent* event) {
         status_->ShowPrompt(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && pending_frame_ &&
+        frameGeometry().size() != size()) {
+        PlaceFrame(*pending_frame_);
+    }
     return QMainWindow::event(event);
 }
 
@@ -281,15 +285,24 @@ void MainWindow::ApplyPlacement() {
             rect = placement->Rect();
         }
     }
-    move(rect.topLeft());
-    resize(rect.size());
+    PlaceFrame(rect);
+}
+
+void MainWindow::PlaceFrame(const QRect& frame) {
+    const QSize border = frameGeometry().size() - size();
+    pending_frame_.reset();
+    if (border == QSize(0, 0)) {
+        pending_frame_ = frame;
+    }
+    move(frame.topLeft());
+    resize(frame.size() - border);
 }
 
 void MainWindow::SavePlacement() {
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
         return;
     }
-    const QRect rect(pos(), size());
+    const QRect rect = frameGeometry();
     const WindowPlacement placement{
         0, 1, rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
     settings_.SetValue(QString::fromUtf8(kMainWindowPosKey),
@@ -321,8 +334,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::Restore() {
     setWindowState(Qt::WindowNoState);
-    move(kStartupRect.topLeft());
-    resize(kStartupRect.size());
+    PlaceFrame(kStartupRect);
     stack_->LayoutStack();
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
@@ -82,6 +83,8 @@ class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     void BuildShortcuts();
     void ApplyPlacement();
     void SavePlacement();
+    // Places the window's outer rectangle, frame included.
+    void PlaceFrame(const QRect& frame);
     void RefreshLocks();
     void Restore();
     void About();
@@ -108,6 +111,9 @@ class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     bool imported_ = false;
     std::function<bool()> close_check_;
     QPointer<HelpWindow> help_;
+    // The outer rectangle asked for before the window manager framed the window: the frame's
+    // size is known only then, and the client area is sized again to fit it.
+    std::optional<QRect> pending_frame_;
     FindCommand* find_;  // the search state of Find and its window
     std::unique_ptr<FileCommands> files_;
 };

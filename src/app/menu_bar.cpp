@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <initializer_list>
 #include <optional>
 
@@ -17,6 +18,18 @@ struct Entry {
 };
 
 constexpr Entry kSeparator{};
+
+// Lets the highlight rest on a disabled item too, so pane 0 tells what it would do.
+class MenuStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_Menu_AllowActiveAndDisabled) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
 
 void Fill(QMenu* menu, std::initializer_list<Entry> entries,
           const std::function<QAction*(CommandId)>& action,
@@ -40,8 +53,14 @@ void Fill(QMenu* menu, std::initializer_list<Entry> entries,
 }  // namespace
 
 void BuildMenuBar(QMenuBar* bar, const std::function<QAction*(CommandId)>& action,
-                  const std::function<void(QMenu*)>& on_open) {
+                  const std::function<void(QMenu*)>& each_menu) {
     using enum CommandId;
+    auto* style = new MenuStyle;
+    style->setParent(bar);
+    const auto on_open = [&each_menu, style](QMenu* menu) {
+        menu->setStyle(style);
+        each_menu(menu);
+    };
     Fill(bar->addMenu(QStringLiteral("&File")),
          {{kNew},
           {kOpen},

@@ -1,23 +1,31 @@
 #include "cli/open_file.h"
 
 #include <fstream>
+#include <iterator>
+#include <optional>
+#include <string_view>
 
 namespace tabula::cli {
 
 namespace fs = std::filesystem;
 
 OpenedFile OpenAnyFile(const fs::path& path, Deck& deck) {
-    OpenedFile opened;
-    const std::string shown = path.string();
     std::error_code ec;
     std::ifstream in;
     if (fs::is_regular_file(path, ec)) {
         in.open(path, std::ios::binary);
     }
     if (!in.is_open() || !in) {
-        opened.message = FileErrorMessage(shown);
+        OpenedFile opened;
+        opened.message = FileErrorMessage(path.string());
         return opened;
     }
+    return OpenStream(in, path.string(), deck, &path);
+}
+
+OpenedFile OpenStream(std::istream& in, const std::string& shown, Deck& deck,
+                      const fs::path* file) {
+    OpenedFile opened;
     char head[4] = {};
     in.read(head, sizeof head);
     opened.kind = RecogniseFormat(std::string_view(head, static_cast<std::size_t>(in.gcount())));
@@ -39,13 +47,24 @@ OpenedFile OpenAnyFile(const fs::path& path, Deck& deck) {
         }
         case FileKind::kCardfileMgc:
         case FileKind::kCardfileRrg: {
-            in.close();
-            const std::optional<std::string> bytes = ReadWholeFile(path);
-            if (!bytes) {
+            // A file on disk is read once, straight into one block; a pipe has no path.
+            std::optional<FileContents> whole;
+            std::string piped;
+            std::string_view bytes;
+            if (file != nullptr) {
+                whole = ReadWholeFile(*file);
+                if (whole) {
+                    bytes = *whole;
+                }
+            } else {
+                piped.assign(std::istreambuf_iterator<char>(in), {});
+                bytes = piped;
+            }
+            if (file != nullptr ? !whole : in.bad()) {
                 opened.message = FileErrorMessage(shown);
                 return opened;
             }
-            const CardfileResult result = ReadCardfile(*bytes, deck, {.accept_rrg = true});
+            const CardfileResult result = ReadCardfile(bytes, deck, {.accept_rrg = true});
             opened.read = result.Usable();
             opened.damaged = result.status != CardfileResult::Status::kOk;
             opened.announced = result.announced;

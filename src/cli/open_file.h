@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 #include <string>
 
 #include "deck/cardfile.h"
@@ -24,6 +25,11 @@ struct OpenedFile {
 // Opens a file as the program would, recognising it by its first bytes: a deck file (either
 // layout) or a Cardfile file ("MGC", and "RRG" as well). The cards are appended to the deck.
 OpenedFile OpenAnyFile(const std::filesystem::path& path, Deck& deck);
+// The same for bytes that are already open, from their first byte on; the stream must be able
+// to seek back to it. `shown` names them in messages; `file`, when the bytes are a file on
+// disk, lets a Cardfile file be read whole in one go.
+OpenedFile OpenStream(std::istream& in, const std::string& shown, Deck& deck,
+                      const std::filesystem::path* file = nullptr);
 
 const char* DescribeKind(FileKind kind);
 

@@ -26,12 +26,15 @@ void Tell(Prompts& prompts, const std::string& text) {
 void ImportCardfileFrom(FileCommands& files, const QString& path) {
     CommandContext& c = files.Context();
     CardfileResult result;
-    if (const std::optional<std::string> bytes = ReadWholeFile(FileSystemPath(path))) {
+    if (const auto bytes = ReadWholeFile(FileSystemPath(path))) {
         result = ReadCardfile(*bytes, c.deck);
     } else {
         result.status = CardfileResult::Status::kCannotOpen;
     }
-    if (result.Usable()) {
+    // A damaged file of which no card could be read leaves nothing to name the deck after.
+    const bool nothing_read =
+        result.status == CardfileResult::Status::kDamaged && result.cards_read == 0;
+    if (result.Usable() && !nothing_read) {
         c.stack.RefreshStack();
         c.deck.ClearModified();
         files.Document().SetImported(true);

@@ -17,12 +17,24 @@ std::size_t TextLength(const char* field, std::size_t size) {
 
 }  // namespace
 
-Card::Card(const char* index_field, const char* body_field, std::int32_t tagged) : tagged_(tagged) {
+Card::Card(const char* index_field, const char* body_field, std::int32_t tagged) {
     const std::size_t index_length = TextLength(index_field, kIndexFieldSize);
     std::memcpy(index_.data(), index_field, index_length);
     std::memset(index_.data() + index_length, 0, kIndexFieldSize - index_length);
     const std::size_t body_length = TextLength(body_field, kMaxBodyLength);
     std::memcpy(body_.data(), body_field, body_length);
+    std::memset(body_.data() + body_length, 0, kBodyFieldSize - body_length);
+    SetTaggedField(tagged);
+}
+
+void Card::SetTaggedField(std::int32_t value) {
+    WriteU32(reinterpret_cast<char*>(tagged_.data()), static_cast<std::uint32_t>(value));
+}
+
+void Card::SettleFields() {
+    const std::size_t index_length = TextLength(index_.data(), kIndexFieldSize);
+    std::memset(index_.data() + index_length, 0, kIndexFieldSize - index_length);
+    const std::size_t body_length = TextLength(body_.data(), kMaxBodyLength);
     std::memset(body_.data() + body_length, 0, kBodyFieldSize - body_length);
 }
 

@@ -64,6 +64,9 @@ class Importer {
         // matters to a program that adds objects.
         result_.announced = ReadU16(bytes_.data() + header_size - 2);
 
+        // The count is at most 65,535, so the ring may take room for it before the file shows
+        // that the cards are there.
+        deck_.ReserveCards(static_cast<std::size_t>(result_.announced));
         ByteReader entries(bytes_, header_size);
         for (int k = 0; k < result_.announced; ++k) {
             const auto raw = entries.Take(kEntrySize);
@@ -128,8 +131,7 @@ class Importer {
         if (!text) {
             return Damaged(k, entry.index, "the file ends inside its text");
         }
-        Card& card = deck_.CreateCard(entry.index);
-        card.SetBody(*text);  // cut at a zero byte and at 511 bytes, as every body is
+        deck_.CreateCard(entry.index, *text);  // cut at a zero byte and at 511 bytes
         ++result_.cards_read;
         if (dropped_something) {
             ++result_.objects_dropped;
@@ -165,7 +167,7 @@ CardfileResult ReadCardfile(std::string_view bytes, Deck& deck, CardfileOptions 
     return result;
 }
 
-std::optional<std::string> ReadWholeFile(const fs::path& path) {
+std::optional<FileContents> ReadWholeFile(const fs::path& path) {
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) {
         return std::nullopt;
@@ -174,15 +176,25 @@ std::optional<std::string> ReadWholeFile(const fs::path& path) {
     if (!in) {
         return std::nullopt;
     }
-    std::string bytes;
-    char chunk[1 << 16];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    // Read in one go into a block of the file's size; only a file that grows meanwhile needs
+    // a larger one.
+    const std::uintmax_t announced = fs::file_size(path, ec);
+    LargeBlock block(ec ? 0 : static_cast<std::size_t>(announced));
+    std::size_t size = 0;
+    while (true) {
+        in.read(block.Data() + size, static_cast<std::streamsize>(block.Size() - size));
+        size += static_cast<std::size_t>(in.gcount());
+        if (size < block.Size() || in.peek() == std::char_traits<char>::eof()) {
+            break;
+        }
+        LargeBlock larger(std::max<std::size_t>(block.Size() * 2, std::size_t{1} << 16));
+        std::copy_n(block.Data(), size, larger.Data());
+        block = std::move(larger);
     }
     if (in.bad()) {
         return std::nullopt;
     }
-    return bytes;
+    return FileContents(std::move(block), size);
 }
 
 std::string CardfileMessage(const CardfileResult& result) {

@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "deck/deck.h"
+#include "deck/large_memory.h"
 
 namespace tabula {
 
@@ -45,8 +47,23 @@ struct CardfileResult {
 // text) ends the import, keeping the cards read before it and nothing of that card.
 CardfileResult ReadCardfile(std::string_view bytes, Deck& deck, CardfileOptions options = {});
 
-// The whole file, or nothing when it cannot be opened or read (a folder, no permission).
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+// A whole file's bytes in memory of their own.
+class FileContents {
+  public:
+    FileContents() = default;
+    FileContents(LargeBlock block, std::size_t size) : block_(std::move(block)), size_(size) {}
+
+    std::string_view View() const { return {block_.Data(), size_}; }
+    operator std::string_view() const { return View(); }
+
+  private:
+    LargeBlock block_;
+    std::size_t size_ = 0;
+};
+
+// The whole file, read once, or nothing when it cannot be opened or read (a folder, no
+// permission).
+std::optional<FileContents> ReadWholeFile(const std::filesystem::path& path);
 
 // The import's messages (UTF-8): "File error - 25", "File not compatible", and the damage
 // report naming the card.

@@ -3,36 +3,62 @@
 #include <algorithm>
 #include <cassert>
 #include <iterator>
+#include <new>
 #include <utility>
 
 namespace tabula {
 
 namespace {
 
+using Record = CardStore::Record;
+
+// CompareIndex on two index fields as they stand: every byte after the terminator is zero, and
+// no folded byte of a text is zero, so the fields compare without measuring the texts first.
+int CompareFields(const Card& a, const Card& b) {
+    const auto& fa = a.IndexField();
+    const auto& fb = b.IndexField();
+    for (std::size_t i = 0; i < kIndexFieldSize; ++i) {
+        if (fa[i] == fb[i]) {
+            if (fa[i] == 0) {
+                return 0;
+            }
+            continue;
+        }
+        const unsigned char ca = FoldAscii(static_cast<unsigned char>(fa[i]));
+        const unsigned char cb = FoldAscii(static_cast<unsigned char>(fb[i]));
+        if (ca != cb) {
+            return ca < cb ? -1 : 1;
+        }
+        if (ca == 0) {
+            return 0;
+        }
+    }
+    return 0;
+}
+
 struct IndexLess {
-    bool operator()(const std::unique_ptr<Card>& a, const std::unique_ptr<Card>& b) const {
-        return CompareIndex(a->Index(), b->Index()) < 0;
+    const CardStore* store;
+
+    bool operator()(Record a, Record b) const {
+        return CompareFields(store->At(a), store->At(b)) < 0;
     }
-    bool operator()(const std::unique_ptr<Card>& a, std::string_view b) const {
-        return CompareIndex(a->Index(), b) < 0;
+    bool operator()(Record a, std::string_view b) const {
+        return CompareIndex(store->At(a).Index(), b) < 0;
     }
-    bool operator()(std::string_view a, const std::unique_ptr<Card>& b) const {
-        return CompareIndex(a, b->Index()) < 0;
+    bool operator()(std::string_view a, Record b) const {
+        return CompareIndex(a, store->At(b).Index()) < 0;
     }
 };
 
 unsigned char FoldedFirstByte(const Card& card) {
-    const std::string_view index = card.Index();
-    return index.empty() ? 0 : FoldAscii(static_cast<unsigned char>(index.front()));
+    return FoldAscii(static_cast<unsigned char>(card.IndexField()[0]));
 }
 
 struct FirstByteLess {
-    bool operator()(const std::unique_ptr<Card>& a, unsigned char b) const {
-        return FoldedFirstByte(*a) < b;
-    }
-    bool operator()(unsigned char a, const std::unique_ptr<Card>& b) const {
-        return a < FoldedFirstByte(*b);
-    }
+    const CardStore* store;
+
+    bool operator()(Record a, unsigned char b) const { return FoldedFirstByte(store->At(a)) < b; }
+    bool operator()(unsigned char a, Record b) const { return a < FoldedFirstByte(store->At(b)); }
 };
 
 // The index as the 42-byte field would hold it.
@@ -44,19 +70,18 @@ std::string_view AsIndexField(std::string_view text) {
 
 // Stable natural merge sort of ascending runs that start at `descents`. A deck file written
 // from a turned ring is two runs, the second wholly below the first: one rotation sorts it.
-void SortStable(std::vector<std::unique_ptr<Card>>& cards,
-                const std::vector<std::size_t>& descents) {
+void SortStable(std::vector<Record>& cards, const std::vector<std::size_t>& descents,
+                IndexLess less) {
     if (descents.empty()) {
         return;
     }
-    IndexLess less;
     if (descents.size() == 1 && !less(cards.front(), cards.back())) {
         const auto junction = cards.end() - static_cast<std::ptrdiff_t>(descents.front());
         std::rotate(cards.begin(), cards.begin() + static_cast<std::ptrdiff_t>(descents.front()),
                     cards.end());
         // Equal indexes on both sides of the junction: those of the first run came first.
         if (!less(*(junction - 1), *junction)) {
-            const std::string_view key = (*junction)->Index();
+            const std::string_view key = less.store->At(*junction).Index();
             const auto lo = std::lower_bound(cards.begin(), junction, key, less);
             const auto hi = std::upper_bound(junction, cards.end(), key, less);
             std::rotate(lo, junction, hi);
@@ -66,17 +91,17 @@ void SortStable(std::vector<std::unique_ptr<Card>>& cards,
     std::vector<std::size_t> runs{0};
     runs.insert(runs.end(), descents.begin(), descents.end());
     runs.push_back(cards.size());
-    std::vector<std::unique_ptr<Card>> buffer(cards.size());
+    std::vector<Record> buffer(cards.size());
     while (runs.size() > 2) {
         std::vector<std::size_t> merged{0};
         for (std::size_t r = 0; r + 1 < runs.size(); r += 2) {
             const std::size_t lo = runs[r];
             const std::size_t mid = runs[r + 1];
             const std::size_t hi = r + 2 < runs.size() ? runs[r + 2] : mid;
-            std::merge(std::make_move_iterator(cards.begin() + static_cast<std::ptrdiff_t>(lo)),
-                       std::make_move_iterator(cards.begin() + static_cast<std::ptrdiff_t>(mid)),
-                       std::make_move_iterator(cards.begin() + static_cast<std::ptrdiff_t>(mid)),
-                       std::make_move_iterator(cards.begin() + static_cast<std::ptrdiff_t>(hi)),
+            std::merge(cards.begin() + static_cast<std::ptrdiff_t>(lo),
+                       cards.begin() + static_cast<std::ptrdiff_t>(mid),
+                       cards.begin() + static_cast<std::ptrdiff_t>(mid),
+                       cards.begin() + static_cast<std::ptrdiff_t>(hi),
                        buffer.begin() + static_cast<std::ptrdiff_t>(lo), less);
             merged.push_back(hi);
         }
@@ -87,22 +112,9 @@ void SortStable(std::vector<std::unique_ptr<Card>>& cards,
 
 }  // namespace
 
-const Card& Deck::At(int position) const {
-    assert(position >= 0 && position < Count());
-    const auto k = static_cast<std::size_t>(position);
-    if (k < sorted_.size()) {
-        return *sorted_[Physical(position)];
-    }
-    return *pending_[k - sorted_.size()];
-}
-
 Card& Deck::Mutable(int position) {
+    assert(position >= 0 && position < Count());
     return const_cast<Card&>(std::as_const(*this).At(position));
-}
-
-std::size_t Deck::Physical(int position) const {
-    std::size_t k = front_ + static_cast<std::size_t>(position);
-    return k >= sorted_.size() ? k - sorted_.size() : k;
 }
 
 int Deck::RingPosition(std::size_t physical) const {
@@ -110,23 +122,53 @@ int Deck::RingPosition(std::size_t physical) const {
                                                : physical + sorted_.size() - front_);
 }
 
+void Deck::AppendPending(Record record) {
+    if (!pending_.empty() && CompareFields(store_.At(record), store_.At(pending_.back())) < 0) {
+        pending_descents_.push_back(pending_.size());
+    }
+    pending_.push_back(record);
+}
+
 Card& Deck::CreateCard(std::string_view index) {
-    return CreateCard(std::make_unique<Card>(index));
+    const Record record = store_.Allocate();
+    Card* card = new (&store_.At(record)) Card(index);
+    AppendPending(record);
+    return *card;
+}
+
+Card& Deck::CreateCard(std::string_view index, std::string_view body) {
+    const Record record = store_.Allocate();
+    Card* card = new (&store_.At(record)) Card(index, body);
+    AppendPending(record);
+    return *card;
 }
 
 Card& Deck::CreateCard(std::unique_ptr<Card> card) {
-    if (!pending_.empty() && CompareIndex(card->Index(), pending_.back()->Index()) < 0) {
-        pending_descents_.push_back(pending_.size());
+    const Record record = store_.Allocate();
+    Card* copy = new (&store_.At(record)) Card(*card);
+    AppendPending(record);
+    return *copy;
+}
+
+std::span<Card> Deck::NewCardSpace(std::size_t wanted) {
+    return store_.Space(wanted);
+}
+
+void Deck::AddNewCards(std::size_t count) {
+    const Record first = store_.End();
+    store_.Take(count);
+    for (Record record = first; record < first + count; ++record) {
+        store_.At(record).SettleFields();
+        AppendPending(record);
     }
-    pending_.push_back(std::move(card));
-    return *pending_.back();
 }
 
 void Deck::SortCards() {
+    const IndexLess less{&store_};
     if (front_dirty_) {
         // The re-indexed front card is first in the ring, so it goes before every card with
         // an equal index.
-        CardPtr card = std::move(sorted_[front_]);
+        const Record card = sorted_[front_];
         sorted_.erase(sorted_.begin() + static_cast<std::ptrdiff_t>(front_));
         if (front_ == sorted_.size()) {
             front_ = 0;
@@ -134,8 +176,8 @@ void Deck::SortCards() {
         front_dirty_ = false;
         NormaliseSorted();
         const auto at =
-            std::lower_bound(sorted_.begin(), sorted_.end(), card->Index(), IndexLess{});
-        sorted_.insert(at, std::move(card));
+            std::lower_bound(sorted_.begin(), sorted_.end(), store_.At(card).Index(), less);
+        sorted_.insert(at, card);
     } else {
         NormaliseSorted();
     }
@@ -155,11 +197,12 @@ void Deck::NormaliseSorted() {
     if (front_ == 0) {
         return;
     }
+    const IndexLess less{&store_};
     const auto front = sorted_.begin() + static_cast<std::ptrdiff_t>(front_);
-    if (CompareIndex((*(front - 1))->Index(), (*front)->Index()) == 0) {
-        const std::string_view key = (*front)->Index();
-        const auto lo = std::lower_bound(sorted_.begin(), front, key, IndexLess{});
-        const auto hi = std::upper_bound(front, sorted_.end(), key, IndexLess{});
+    if (CompareFields(store_.At(*(front - 1)), store_.At(*front)) == 0) {
+        const std::string_view key = store_.At(*front).Index();
+        const auto lo = std::lower_bound(sorted_.begin(), front, key, less);
+        const auto hi = std::upper_bound(front, sorted_.end(), key, less);
         std::rotate(lo, front, hi);
     }
     front_ = 0;
@@ -169,25 +212,24 @@ void Deck::MergePending() {
     if (pending_.empty()) {
         return;
     }
-    SortStable(pending_, pending_descents_);
+    const IndexLess less{&store_};
+    SortStable(pending_, pending_descents_, less);
     pending_descents_.clear();
     // Cards already in the deck come before new cards with an equal index.
     constexpr std::size_t kInsertOneByOne = 16;
     if (pending_.size() <= kInsertOneByOne) {
-        for (CardPtr& card : pending_) {
+        for (const Record card : pending_) {
             const auto at =
-                std::upper_bound(sorted_.begin(), sorted_.end(), card->Index(), IndexLess{});
-            sorted_.insert(at, std::move(card));
+                std::upper_bound(sorted_.begin(), sorted_.end(), store_.At(card).Index(), less);
+            sorted_.insert(at, card);
         }
     } else if (sorted_.empty()) {
         sorted_.swap(pending_);
     } else {
-        std::vector<CardPtr> merged;
+        std::vector<Record> merged;
         merged.reserve(sorted_.size() + pending_.size());
-        std::merge(std::make_move_iterator(sorted_.begin()), std::make_move_iterator(sorted_.end()),
-                   std::make_move_iterator(pending_.begin()),
-                   std::make_move_iterator(pending_.end()), std::back_inserter(merged),
-                   IndexLess{});
+        std::merge(sorted_.begin(), sorted_.end(), pending_.begin(), pending_.end(),
+                   std::back_inserter(merged), less);
         sorted_.swap(merged);
     }
     pending_.clear();
@@ -206,7 +248,7 @@ int Deck::FirstInRange(std::size_t lo, std::size_t hi, int from,
     // card, and [lo, hi) otherwise.
     auto scan = [&](std::size_t begin, std::size_t end) {
         for (std::size_t i = begin; i < end; ++i) {
-            if (RingPosition(i) >= from && accept(*sorted_[i])) {
+            if (RingPosition(i) >= from && accept(store_.At(sorted_[i]))) {
                 return RingPosition(i);
             }
         }
@@ -222,7 +264,7 @@ int Deck::FirstInRange(std::size_t lo, std::size_t hi, int from,
 void Deck::BringMatchToFront(std::string_view text) {
     SortIfNeeded();
     const std::string_view key = AsIndexField(text);
-    const auto [lo, hi] = std::equal_range(sorted_.begin(), sorted_.end(), key, IndexLess{});
+    const auto [lo, hi] = std::equal_range(sorted_.begin(), sorted_.end(), key, IndexLess{&store_});
     const int found = FirstInRange(static_cast<std::size_t>(lo - sorted_.begin()),
                                    static_cast<std::size_t>(hi - sorted_.begin()), 0,
                                    [](const Card&) { return true; });
@@ -234,7 +276,7 @@ void Deck::BringMatchToFront(std::string_view text) {
 void Deck::BringExactToFront(std::string_view text) {
     SortIfNeeded();
     const std::string_view key = AsIndexField(text);
-    const auto [lo, hi] = std::equal_range(sorted_.begin(), sorted_.end(), key, IndexLess{});
+    const auto [lo, hi] = std::equal_range(sorted_.begin(), sorted_.end(), key, IndexLess{&store_});
     const int found = FirstInRange(static_cast<std::size_t>(lo - sorted_.begin()),
                                    static_cast<std::size_t>(hi - sorted_.begin()), 1,
                                    [key](const Card& card) { return card.Index() == key; });
@@ -246,7 +288,8 @@ void Deck::BringExactToFront(std::string_view text) {
 int Deck::FindByFirstByte(unsigned char folded, int from,
                           const std::function<bool(const Card&)>& accept) const {
     assert(!front_dirty_ && pending_.empty());
-    const auto [lo, hi] = std::equal_range(sorted_.begin(), sorted_.end(), folded, FirstByteLess{});
+    const auto [lo, hi] =
+        std::equal_range(sorted_.begin(), sorted_.end(), folded, FirstByteLess{&store_});
     return FirstInRange(static_cast<std::size_t>(lo - sorted_.begin()),
                         static_cast<std::size_t>(hi - sorted_.begin()), from, accept);
 }
@@ -279,17 +322,17 @@ void Deck::JumpToLetter(char ch) {
 
 int Deck::PositionOf(const Card& card) const {
     for (std::size_t k = 0; k < pending_.size(); ++k) {
-        if (pending_[k].get() == &card) {
+        if (&store_.At(pending_[k]) == &card) {
             return static_cast<int>(sorted_.size() + k);
         }
     }
-    if (front_dirty_ && !sorted_.empty() && sorted_[front_].get() == &card) {
+    if (front_dirty_ && !sorted_.empty() && &store_.At(sorted_[front_]) == &card) {
         return 0;
     }
     const auto [lo, hi] =
-        std::equal_range(sorted_.begin(), sorted_.end(), card.Index(), IndexLess{});
+        std::equal_range(sorted_.begin(), sorted_.end(), card.Index(), IndexLess{&store_});
     for (auto it = lo; it != hi; ++it) {
-        if (it->get() == &card) {
+        if (&store_.At(*it) == &card) {
             return RingPosition(static_cast<std::size_t>(it - sorted_.begin()));
         }
     }
@@ -301,10 +344,12 @@ void Deck::RemoveFrontCard() {
     if (sorted_.empty()) {
         return;
     }
+    const Record card = sorted_[front_];
     if (removal_observer_) {
-        removal_observer_(*sorted_[front_]);
+        removal_observer_(store_.At(card));
     }
     sorted_.erase(sorted_.begin() + static_cast<std::ptrdiff_t>(front_));
+    store_.Free(card);
     if (front_ == sorted_.size()) {
         front_ = 0;
     }
@@ -313,11 +358,11 @@ void Deck::RemoveFrontCard() {
 
 void Deck::ClearDeck() {
     if (removal_observer_) {
-        for (const CardPtr& card : sorted_) {
-            removal_observer_(*card);
+        for (const Record card : sorted_) {
+            removal_observer_(store_.At(card));
         }
-        for (const CardPtr& card : pending_) {
-            removal_observer_(*card);
+        for (const Record card : pending_) {
+            removal_observer_(store_.At(card));
         }
     }
     sorted_.clear();
@@ -325,6 +370,7 @@ void Deck::ClearDeck() {
     pending_.clear();
     pending_.shrink_to_fit();
     pending_descents_.clear();
+    store_.Clear();
     front_ = 0;
     front_dirty_ = false;
 }
@@ -332,7 +378,7 @@ void Deck::ClearDeck() {
 void Deck::SetFrontIndex(std::string_view text) {
     SortIfNeeded();
     assert(!sorted_.empty());
-    sorted_[front_]->SetIndex(text);
+    store_.At(sorted_[front_]).SetIndex(text);
     front_dirty_ = true;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "deck/card.h"
+#include "deck/card_store.h"
 
 namespace tabula {
 
@@ -14,11 +17,12 @@ namespace tabula {
 // and wrapping at the end, the ring ascends under CompareIndex; bringing a card to the front
 // turns the ring and never re-sorts it.
 //
-// Positions are ring positions (0 = front). Internally the cards are kept in one vector that
-// is sorted from its first element, plus the offset of the front card in it, so turning the
-// ring costs nothing and every look-up by index is a binary search. Cards appended by
-// CreateCard wait at the end of the ring until SortCards merges them in; any other ring
-// operation sorts first.
+// Positions are ring positions (0 = front). The cards themselves stay in a CardStore where they
+// were made, so a card reference stays good until that card is deleted or the deck cleared.
+// The ring is an array of record numbers sorted from its first element, plus the offset of the
+// front card in it, so turning the ring costs nothing and every look-up by index is a binary
+// search. Cards appended by CreateCard wait at the end of the ring until SortCards merges them
+// in; any other ring operation sorts first.
 class Deck {
   public:
     Deck() = default;
@@ -27,15 +31,32 @@ class Deck {
 
     int Count() const { return static_cast<int>(sorted_.size() + pending_.size()); }
     bool Empty() const { return sorted_.empty() && pending_.empty(); }
-    const Card& At(int position) const;
+    const Card& At(int position) const {
+        assert(position >= 0 && position < Count());
+        const auto k = static_cast<std::size_t>(position);
+        return store_.At(k < sorted_.size() ? sorted_[Physical(position)]
+                                            : pending_[k - sorted_.size()]);
+    }
     const Card& Front() const { return At(0); }
 
     // Appends a card with this index (fixed-field copy), an empty body and no tag at the end
     // of the ring. It does not sort; the returned card may be filled in until the next call.
     Card& CreateCard(std::string_view index);
-    // The same for a card made elsewhere (a file reader building it from its record). A
-    // card's index must not change between its creation and the next SortCards.
+    // The same with a body (cut as SetBody cuts it).
+    Card& CreateCard(std::string_view index, std::string_view body);
+    // The same for a copy of a card made elsewhere. A card's index must not change between its
+    // creation and the next SortCards.
     Card& CreateCard(std::unique_ptr<Card> card);
+    // For the file readers, which write records straight into the deck's memory: room for up
+    // to `wanted` new cards side by side (at least one, fewer when less is at hand at once),
+    // their bytes unspecified. Nothing joins the deck until AddNewCards.
+    std::span<Card> NewCardSpace(std::size_t wanted);
+    // The first `count` records of the last NewCardSpace join the end of the ring as
+    // CreateCard's cards do, each settled first (Card::SettleFields).
+    void AddNewCards(std::size_t count);
+    // Room in the ring for this many more cards, so that a reader who knows how many are
+    // coming spares the ring its growing.
+    void ReserveCards(std::size_t count) { pending_.reserve(pending_.size() + count); }
     // Stable sort of the ring read from the front; afterwards position 0 holds the smallest
     // index, and cards with equal indexes keep the order they had in the ring.
     void SortCards();
@@ -92,11 +113,15 @@ class Deck {
                         const std::function<bool(const Card&)>& accept) const;
 
   private:
-    using CardPtr = std::unique_ptr<Card>;
-    using Iter = std::vector<CardPtr>::iterator;
+    using Record = CardStore::Record;
 
     Card& Mutable(int position);
-    std::size_t Physical(int position) const;
+    Record NewRecord();
+    void AppendPending(Record record);
+    std::size_t Physical(int position) const {
+        const std::size_t k = front_ + static_cast<std::size_t>(position);
+        return k >= sorted_.size() ? k - sorted_.size() : k;
+    }
     int RingPosition(std::size_t physical) const;
     void SortIfNeeded();
     void NormaliseSorted();
@@ -106,9 +131,10 @@ class Deck {
     int FirstInRange(std::size_t lo, std::size_t hi, int from,
                      const std::function<bool(const Card&)>& accept) const;
 
-    std::vector<CardPtr> sorted_;   // ascending under CompareIndex
-    std::size_t front_ = 0;         // the front card's place in sorted_
-    std::vector<CardPtr> pending_;  // appended by CreateCard, not yet sorted in
+    CardStore store_;
+    std::vector<Record> sorted_;   // ascending under CompareIndex
+    std::size_t front_ = 0;        // the front card's place in sorted_
+    std::vector<Record> pending_;  // appended by CreateCard, not yet sorted in
     // Where pending_ descends, noted while each new card and its predecessor are still in the
     // cache; SortCards then needs no pass of its own to find the ascending runs.
     std::vector<std::size_t> pending_descents_;

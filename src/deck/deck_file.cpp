@@ -5,6 +5,7 @@
 #include <fstream>
 #include <istream>
 #include <ostream>
+#include <span>
 #include <vector>
 
 #include "deck/little_endian.h"
@@ -15,14 +16,30 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kRecordsPerChunk =
-    256;  // about 140 KiB: a chunk stays in the cache while its cards are built
-constexpr std::size_t kFirstChunkRecords = 16;
+// About 140 KiB: the records read in one go are still in the cache when they are settled.
+constexpr std::size_t kRecordsPerChunk = 256;
 
 // Reads up to `size` bytes; fewer only at the end of the stream or on an error.
 std::size_t ReadSome(std::istream& in, char* into, std::size_t size) {
     in.read(into, static_cast<std::streamsize>(size));
     return static_cast<std::size_t>(in.gcount());
+}
+
+// How many whole records the stream still holds, when it can tell; 0 when it cannot.
+std::int64_t RecordsAvailable(std::istream& in, std::size_t record) {
+    const std::istream::pos_type here = in.tellg();
+    if (here == std::istream::pos_type(-1) || !in.seekg(0, std::ios::end)) {
+        in.clear();
+        return 0;
+    }
+    const std::istream::pos_type end = in.tellg();
+    in.seekg(here);
+    if (end == std::istream::pos_type(-1) || !in) {
+        in.clear();
+        in.seekg(here);
+        return 0;
+    }
+    return static_cast<std::int64_t>((end - here) / static_cast<std::streamoff>(record));
 }
 
 std::string CompleteCardsRead(const DeckReadResult& result) {
@@ -59,30 +76,34 @@ DeckReadResult ReadDeckFile(std::istream& in, Deck& deck) {
     const bool tagged = result.magic == kDeckMagic;
     const std::size_t record = tagged ? kDeckRecordSize : kDeckRecordSizeUntagged;
     std::int64_t remaining = std::max<std::int64_t>(result.announced, 0);
-    // The buffer grows with the data that actually arrives, not with the count the header
-    // claims: a small file with a huge count costs no more than a small file.
-    std::size_t chunk_records = kFirstChunkRecords;
-    std::vector<char> chunk;
+    // The records are read straight into the deck's memory, which grows with the data that
+    // actually arrives, not with the count the header claims: a small file with a huge count
+    // costs no more than a small file.
+    deck.ReserveCards(
+        static_cast<std::size_t>(std::min<std::int64_t>(remaining, RecordsAvailable(in, record))));
     while (remaining > 0) {
-        const std::size_t wanted =
-            static_cast<std::size_t>(std::min<std::int64_t>(remaining, chunk_records));
-        chunk.resize(wanted * record);
-        const std::size_t bytes = ReadSome(in, chunk.data(), wanted * record);
+        const std::span<Card> space = deck.NewCardSpace(
+            static_cast<std::size_t>(std::min<std::int64_t>(remaining, kRecordsPerChunk)));
+        char* into = reinterpret_cast<char*>(space.data());
+        const std::size_t wanted = space.size();
+        const std::size_t bytes = ReadSome(in, into, wanted * record);
         const std::size_t whole = bytes / record;
-        for (std::size_t r = 0; r < whole; ++r) {
-            const char* at = chunk.data() + r * record;
-            const std::int32_t tag =
-                tagged ? static_cast<std::int32_t>(ReadU32(at + kIndexFieldSize + kBodyFieldSize))
-                       : 0;
-            deck.CreateCard(std::make_unique<Card>(at, at + kIndexFieldSize, tag));
+        if (!tagged) {
+            // Each record moves up to its place, from the last one down, so none is
+            // overwritten before it moves; the tag the older layout lacks reads as untagged.
+            for (std::size_t r = whole; r-- > 0;) {
+                char* at = into + r * kDeckRecordSize;
+                std::memmove(at, into + r * record, record);
+                std::memset(at + record, 0, kDeckRecordSize - record);
+            }
         }
+        deck.AddNewCards(whole);
         result.cards_read += static_cast<int>(whole);
         remaining -= static_cast<std::int64_t>(whole);
         if (whole < wanted) {
             result.status = in.bad() ? Status::kReadError : Status::kTruncated;
             break;
         }
-        chunk_records = std::min(chunk_records * 2, kRecordsPerChunk);
     }
     deck.SortCards();
     return result;

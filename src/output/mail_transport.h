@@ -12,6 +12,7 @@ namespace tabula {
 struct MailOutcome {
     enum class Kind {
         kReturned,      // the mail program ran and answered with `code`
+        kNoMailTool,    // the command that hands messages on is missing
         kNotLoadable,   // there is no mail program to hand the message to
         kNoEntryPoint,  // the mail program cannot take messages
     };
@@ -26,6 +27,7 @@ struct MailOutcome {
     int code = kSent;
 
     static MailOutcome Returned(int code) { return {Kind::kReturned, code}; }
+    static MailOutcome NoMailTool() { return {Kind::kNoMailTool, kFailed}; }
     static MailOutcome NotLoadable() { return {Kind::kNotLoadable, kFailed}; }
     static MailOutcome NoEntryPoint() { return {Kind::kNoEntryPoint, kFailed}; }
 };

@@ -35,7 +35,10 @@ std::vector<std::string> XdgEmailArguments(const MailMessage& message) {
 }
 
 MailOutcome XdgEmailOutcome(bool started, int exit_status) {
-    if (!started || exit_status == kXdgToolNotFound) {
+    if (!started) {
+        return MailOutcome::NoMailTool();
+    }
+    if (exit_status == kXdgToolNotFound) {
         return MailOutcome::NotLoadable();
     }
     return MailOutcome::Returned(exit_status == 0 ? MailOutcome::kSent : MailOutcome::kFailed);

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QImage>
 #include <QPushButton>
 
 namespace tabula {
 
 // A front-card button with a bitmap. Whenever the mouse moves over it, it reports its hover
-// text, which the main window shows in the status bar.
+// text, which the main window shows in the status bar; the same text is its accessible name.
+// On a dark button face the bitmap is shown with its lightness turned round, so a dark blue
+// arrow becomes a light blue one.
 class CardButton : public QPushButton {
     Q_OBJECT
 
@@ -19,9 +22,13 @@ class CardButton : public QPushButton {
   protected:
     void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void ShowBitmap();
+
     QString hover_text_;
+    QImage bitmap_;
 };
 
 }  // namespace tabula

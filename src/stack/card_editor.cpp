@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -23,6 +24,21 @@ int StoredLengthOf(const QString& text) {
         length += IsLineBreak(c) ? 2 : 1;
     }
     return length;
+}
+
+// What the user is told when a card could not keep all of what arrived.
+QString LossMessage(int replaced, int cut) {
+    QStringList parts;
+    if (replaced > 0) {
+        parts << (replaced == 1 ? QStringLiteral("1 character could not be stored and became ?")
+                                : QStringLiteral("%1 characters could not be stored and became ?")
+                                      .arg(replaced));
+    }
+    if (cut > 0) {
+        parts << (cut == 1 ? QStringLiteral("1 character did not fit on the card")
+                           : QStringLiteral("%1 characters did not fit on the card").arg(cut));
+    }
+    return parts.join(QStringLiteral("; "));
 }
 
 }  // namespace
@@ -63,6 +79,8 @@ void CardEditor::OnContentsChange(int position, int /*removed*/, int added) {
         return;
     }
     fixing_ = true;
+    int replaced = 0;
+    int cut = 0;
     const int end_of_text = document()->characterCount() - 1;  // without the final block end
     int end = std::min(position + added, end_of_text);
     if (end > position) {
@@ -71,6 +89,7 @@ void CardEditor::OnContentsChange(int position, int /*removed*/, int added) {
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         const QString inserted = cursor.selectedText();
         const QString storable = ReplaceUnstorable(inserted, LineBreaks::kKeep);
+        replaced = static_cast<int>(storable.count(u'?') - inserted.count(u'?'));
         if (storable != inserted) {
             cursor.joinPreviousEditBlock();
             cursor.insertText(storable);
@@ -84,6 +103,7 @@ void CardEditor::OnContentsChange(int position, int /*removed*/, int added) {
             const QString text = document()->toRawText();
             while (excess > 0 && cut_from > position) {
                 --cut_from;
+                ++cut;
                 excess -= IsLineBreak(text.at(cut_from)) ? 2 : 1;
             }
             cursor.setPosition(cut_from);
@@ -95,11 +115,27 @@ void CardEditor::OnContentsChange(int position, int /*removed*/, int added) {
     }
     fixing_ = false;
     StoreBody();
+    if (replaced > 0 || cut > 0) {
+        emit textAdjusted(LossMessage(replaced, cut));
+    }
 }
 
 void CardEditor::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers();
     const int key = event->key();
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && mods == Qt::ShiftModifier)) {
+        // The keyboard's way to the card menu, opened at the caret.
+        event->accept();
+        emit cardMenuRequested(viewport()->mapToGlobal(cursorRect().bottomLeft()));
+        return;
+    }
+    if (key == Qt::Key_Alt || key == Qt::Key_F10 || (mods & Qt::AltModifier)) {
+        // Alt, Alt with a key and F10 belong to the menus and the window, as system keys do
+        // elsewhere: they neither edit the text nor mark the deck, so working the menus from
+        // the keyboard never brings up "Save Changes ?" for a deck nobody touched.
+        event->ignore();
+        return;
+    }
     if ((mods & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
         // Ctrl with a letter jumps to a card and never edits the text.
         deck_.SetModified();

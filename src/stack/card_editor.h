@@ -9,8 +9,9 @@ class Deck;
 
 // The front card's body. Every change of its text is stored in the front card at once, so
 // nothing that later turns the ring or reloads the editor can lose an edit. Every key pressed
-// marks the deck changed; Ctrl with a letter asks for a jump instead of editing; the right
-// button asks for the card menu without moving the caret.
+// marks the deck changed, except the menus' own keys (Alt, Alt with a key, F10); Ctrl with a
+// letter asks for a jump instead of editing; the right button, the Menu key and Shift+F10 ask
+// for the card menu without moving the caret.
 //
 // The text is held to what a card can store: at most 511 characters counted as stored (a
 // line break is CR LF, two), and only characters of Windows-1252; any other character is
@@ -35,6 +36,8 @@ class CardEditor : public QPlainTextEdit {
     void jumpRequested(char letter);
     void cardMenuRequested(QPoint global_position);
     void overtypeChanged(bool on);
+    // Some of what arrived could not be kept: how much was replaced by '?' or cut off.
+    void textAdjusted(const QString& message);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

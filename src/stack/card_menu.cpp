@@ -34,6 +34,17 @@ CardMenuList::CardMenuList(QAbstractItemModel* model, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     verticalScrollBar()->setSingleStep(1);
     UpdateScrollBar();
+    InstallIndexRowsAccessibility();
+    setAccessibleName(QStringLiteral("Cards"));
+}
+
+QString CardMenuList::RowText(int row) const {
+    return model_->index(row, 0).data().toString();
+}
+
+QRect CardMenuList::RowRect(int row) const {
+    const QRect in_viewport = visualRect(row);
+    return in_viewport.isEmpty() ? QRect() : in_viewport.translated(viewport()->pos());
 }
 
 int CardMenuList::VisibleRows() const {
@@ -58,6 +69,7 @@ void CardMenuList::SetCurrentRow(int row) {
         bar->setValue(current_ - VisibleRows() + 1);
     }
     viewport()->update();
+    ReportFocusRow(this, current_);
 }
 
 QRect CardMenuList::visualRect(int row) const {

@@ -4,6 +4,8 @@
 #include <QAbstractScrollArea>
 #include <QFrame>
 
+#include "stack/index_rows.h"
+
 namespace tabula {
 
 class Deck;
@@ -23,7 +25,7 @@ class CardMenuModel : public QAbstractListModel {
 
 // A list that paints only the rows in sight and keeps nothing per row, so it opens at once and
 // scrolls at any size (a QListView lays out every row when it gets its model).
-class CardMenuList : public QAbstractScrollArea {
+class CardMenuList : public QAbstractScrollArea, public IndexRows {
     Q_OBJECT
 
   public:
@@ -35,7 +37,12 @@ class CardMenuList : public QAbstractScrollArea {
     void SetCurrentRow(int row);
     // In viewport coordinates; empty when the row is out of sight.
     QRect visualRect(int row) const;
-    int RowAt(QPoint viewport_position) const;
+    int RowAt(QPoint viewport_position) const override;
+
+    int RowCount() const override { return Count(); }
+    QString RowText(int row) const override;
+    QRect RowRect(int row) const override;
+    int FocusRow() const override { return Count() > 0 ? current_ : -1; }
 
   signals:
     void activated(int row);

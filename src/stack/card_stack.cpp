@@ -34,6 +34,8 @@ CardStack::CardStack(Deck& deck, QWidget* client, StackHost& host,
     connect(editor, &CardEditor::cardMenuRequested, this, &CardStack::OpenCardMenu);
     connect(editor, &CardEditor::overtypeChanged, this,
             [this](bool on) { host_.OvertypeChanged(on); });
+    connect(editor, &CardEditor::textAdjusted, this,
+            [this](const QString& message) { host_.ShowStatusMessage(message); });
 }
 
 CardEditor* CardStack::Editor() const {

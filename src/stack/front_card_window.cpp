@@ -74,7 +74,8 @@ bool FrontCardWindow::eventFilter(QObject* watched, QEvent* event) {
             painter.fillRect(client_->rect(), palette().color(QPalette::Base));
             const QString index = deck_.Empty() ? QString() : CardToQString(deck_.Front().Index());
             PaintFrontStrip(painter, layout_.strip_fill_right, index,
-                            palette().color(QPalette::Button));
+                            palette().color(QPalette::Button),
+                            palette().color(QPalette::ButtonText));
             return true;
         }
         case QEvent::MouseButtonRelease: {

@@ -44,7 +44,7 @@ void PaintBackCard(QPainter& painter, const QRect& card, const QString& index,
 }
 
 void PaintFrontStrip(QPainter& painter, int fill_right, const QString& index,
-                     const QColor& button_face) {
+                     const QColor& button_face, const QColor& button_text) {
     painter.fillRect(QRect(0, 0, fill_right, kStripHeight), button_face);
     painter.fillRect(QRect(395, 0, 5, kStripHeight), button_face);
     // Raised frame around (0, 0, 400, 25).
@@ -57,7 +57,7 @@ void PaintFrontStrip(QPainter& painter, int fill_right, const QString& index,
 
     painter.save();
     painter.setClipRect(QRect(0, 0, kFrontIndexClip, kStripHeight));
-    painter.setPen(Qt::black);
+    painter.setPen(button_text);
     painter.setFont(IndexFont());
     DrawIndex(painter, QPoint(0, 0), TruncateFrontIndex(index));
     painter.restore();

@@ -23,8 +23,8 @@ void PaintBackCard(QPainter& painter, const QRect& card, const QString& index,
 void PaintCardBorder(QPainter& painter, const QRect& card);
 // The front card's index strip, in the front card's client coordinates: the button-face fill
 // left of the buttons (to `fill_right`) and right of them (395..400), the raised frame, and
-// the truncated index clipped at x 285.
+// the truncated index clipped at x 285, in the button text colour so it reads on any theme.
 void PaintFrontStrip(QPainter& painter, int fill_right, const QString& index,
-                     const QColor& button_face);
+                     const QColor& button_face, const QColor& button_text);
 
 }  // namespace tabula

@@ -13,6 +13,32 @@ namespace tabula {
 
 StackView::StackView(const Deck& deck, QWidget* parent) : QWidget(parent), deck_(deck) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Installed first: naming the widget may already ask for its interface.
+    InstallIndexRowsAccessibility();
+    setAccessibleName(QStringLiteral("Cards"));
+}
+
+int StackView::RowCount() const {
+    return deck_.Count();
+}
+
+QString StackView::RowText(int row) const {
+    return CardToQString(deck_.At(row).Index());
+}
+
+QRect StackView::RowRect(int row) const {
+    const QRect card = CardRect(row, layout_height_);
+    return QRect(card.topLeft() + QPoint(1, 1), QSize(kCardWidth - 2, kStripHeight)) & rect();
+}
+
+int StackView::RowAt(QPoint position) const {
+    if (deck_.Empty()) {
+        return -1;
+    }
+    if (CardRect(0, layout_height_).contains(position)) {
+        return 0;
+    }
+    return BackCardAt(position, deck_.Count(), layout_height_);
 }
 
 void StackView::paintEvent(QPaintEvent* event) {

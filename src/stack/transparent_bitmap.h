@@ -13,8 +13,4 @@ namespace tabula {
 void DrawTransparentBitmap(QPainter& painter, const QImage& bitmap, int x, int y,
                            QColor transparent);
 
-// The bitmap in 32-bit ARGB with every pixel of that colour fully transparent and every other
-// pixel fully opaque: what DrawTransparentBitmap puts on the target.
-QImage WithTransparentColour(const QImage& bitmap, QColor transparent);
-
 }  // namespace tabula

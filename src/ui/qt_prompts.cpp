@@ -1,12 +1,12 @@
 #include "ui/qt_prompts.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 
 #include "ui/card_text.h"
+#include "ui/file_dialog.h"
 #include "ui/index_dialog.h"
 
 namespace tabula {
@@ -45,34 +45,8 @@ QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
-// Qt reads the names of an entry from the parentheses at its end: a description that
-// already ends with them is shown as it is, others get the pattern appended.
-QString QtFilter(const std::vector<FileFilter>& filters) {
-    QStringList entries;
-    for (const FileFilter& f : filters) {
-        const QString description = f.description.trimmed();
-        entries << (description.endsWith(QStringLiteral("(%1)").arg(f.pattern))
-                        ? description
-                        : QStringLiteral("%1 (%2)").arg(description, f.pattern));
-    }
-    return entries.join(QStringLiteral(";;"));
-}
-
 std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& r, bool save) {
-    QFileDialog dialog(owner, QString(), r.initial_folder, QtFilter(r.filters));
-    // Qt's own dialog on every desktop: the same dialog everywhere, and one that a test can
-    // drive with real key presses.
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(r.must_exist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(r.default_extension);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !r.overwrite_prompt);
-    // A wildcard name such as "*.tbx" only narrows the list, which the filter already does;
-    // put in the name field it would stand in the way of the name the user types.
-    if (!r.initial_name.isEmpty() && !r.initial_name.contains(u'*') &&
-        !r.initial_name.contains(u'?')) {
-        dialog.selectFile(r.initial_name);
-    }
+    FileDialog dialog(owner, r, save);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

@@ -38,28 +38,25 @@ using PlacementTest = MainWindowTest;
 
 TEST_F(PlacementTest, WithoutAValueTheWindowOpensAtTheStartUpRectangle) {
     Open();
-    EXPECT_EQ(window->pos(), QPoint(100, 100));
-    EXPECT_EQ(window->size(), QSize(412, 268));
+    EXPECT_EQ(window->frameGeometry(), QRect(100, 100, 412, 268));
 }
 
 TEST_F(PlacementTest, AGoodValuePlacesTheWindow) {
     settings.values["MainWindowPos"] = "0:1:10:20:610:420";
     Open();
-    EXPECT_EQ(window->pos(), QPoint(10, 20));
-    EXPECT_EQ(window->size(), QSize(600, 400));
+    EXPECT_EQ(window->frameGeometry(), QRect(10, 20, 600, 400));
 }
 
 TEST_F(PlacementTest, AValueOfThreeNumbersIsIgnored) {
     settings.values["MainWindowPos"] = "10:20:30";
     Open();
-    EXPECT_EQ(window->pos(), QPoint(100, 100));
-    EXPECT_EQ(window->size(), QSize(412, 268));
+    EXPECT_EQ(window->frameGeometry(), QRect(100, 100, 412, 268));
 }
 
 TEST_F(PlacementTest, ClosingInTheNormalStateWritesThePlacement) {
     Open();
     window->move(30, 40);
-    window->resize(500, 300);
+    window->resize(QSize(500, 300) - (window->frameGeometry().size() - window->size()));
     Trigger(CommandId::kExit);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(settings.values.value("MainWindowPos"), "0:1:30:40:530:340");
@@ -80,8 +77,7 @@ TEST_F(PlacementTest, RestorePutsTheWindowBackAndLaysTheCardsOut) {
     window->resize(700, 500);
     TABULA_TRY_COMPARE(window->size(), QSize(700, 500));
     Trigger(CommandId::kRestore);
-    TABULA_TRY_COMPARE(window->size(), QSize(412, 268));
-    EXPECT_EQ(window->pos(), QPoint(100, 100));
+    TABULA_TRY_COMPARE(window->frameGeometry(), QRect(100, 100, 412, 268));
     TABULA_TRY_COMPARE(Front().geometry().top(), window->ClientHeight() - 218);
 }
 
@@ -139,6 +135,14 @@ TEST_F(TitleAndStatusTest, MenuPromptsShowInTheMessagePane) {
     QStatusTipEvent closed{QString()};
     QCoreApplication::sendEvent(window.get(), &closed);
     EXPECT_EQ(window->Status().Message(), "Ready");
+
+    // A disabled item takes the highlight and shows its prompt as well.
+    QMenu* card = const_cast<QMenu*>(TopMenu(*window, "&Card"));
+    card->popup(window->mapToGlobal(QPoint(10, 10)));
+    ASSERT_FALSE(window->Action(CommandId::kDelete)->isEnabled());
+    card->setActiveAction(window->Action(CommandId::kDelete));
+    EXPECT_EQ(window->Status().Message(), "Delete the front card");
+    card->close();
 }
 
 TEST_F(TitleAndStatusTest, TheMenuBarInItsOrder) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -50,6 +51,10 @@ TEST_F(CliTest, ListPrintsIndexesSmallestFirstInUtf8) {
     const std::string crd = Path("old.crd");  // recognised by content, not by name
     WriteFileBytes(crd, test::MgcFileBytes({{"Zebra", "z"}, {"apple", "a"}, {"Mango", "m"}}));
     EXPECT_EQ(Cli({"list", crd}).out, "apple\nMango\nZebra\n");
+
+    // One card, one line: control bytes, the code page's unassigned bytes and backslashes.
+    WriteFileBytes(crd, test::DeckFileBytes({{"a\tb\\c\r\nd\x01\x7F\x81\xE9", ""}}));
+    EXPECT_EQ(Cli({"list", crd}).out, "a\\tb\\\\c\\r\\nd\\x01\\x7f\\x81\xC3\xA9\n");
 }
 
 TEST_F(CliTest, InfoTellsFormatCountAndTags) {
@@ -71,6 +76,9 @@ TEST_F(CliTest, ConvertWritesEachFormatByExtensionOrByName) {
 
     ASSERT_EQ(Cli({"convert", in, Path("out.txt")}).status, kExitOk);
     EXPECT_EQ(ReadFileBytes(Path("out.txt")).substr(0, 17), "apple\r\none\r\ntwo\r\n");
+    // The same two exports on standard output.
+    EXPECT_EQ(Cli({"export", in, "--format", "comma"}).out, ReadFileBytes(Path("out.csv")));
+    EXPECT_EQ(Cli({"export", in, "--format=text"}).out, ReadFileBytes(Path("out.txt")));
 
     ASSERT_EQ(Cli({"convert", in, Path("copy.dat"), "--to", "tbx"}).status, kExitOk);
     const std::string copy = ReadFileBytes(Path("copy.dat"));
@@ -121,7 +129,7 @@ TEST_F(CliTest, ConvertNeverWritesOverItsInput) {
     EXPECT_EQ(ReadFileBytes(in), before);
 }
 
-TEST_F(CliTest, WrongUsageExitsOneWithTheUsage) {
+TEST_F(CliTest, WrongUsageExitsOneWithOneLineAndAPointerToHelp) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{},
                                                {"frobnicate"},
@@ -130,20 +138,28 @@ TEST_F(CliTest, WrongUsageExitsOneWithTheUsage) {
                                                {"convert", "a"},
                                                {"convert", "a", "b.doc"},
                                                {"convert", "a", "b.txt", "--to"},
-                                               {"convert", "a", "b.txt", "--to", "pdf"}}) {
+                                               {"convert", "a", "b.txt", "--to", "pdf"},
+                                               {"convert", "a", "-"},
+                                               {"convert", "a", "b.txt", "--frobnicate"},
+                                               {"export", "a", "b"},
+                                               {"export", "a", "--format", "xml"}}) {
         const CliRun run = Cli(args);
         EXPECT_EQ(run.status, kExitUsage);
-        EXPECT_NE(run.err.find("Usage: tabula-cli"), std::string::npos);
+        EXPECT_EQ(run.err.find('\n') + 1, run.err.find("Try 'tabula-cli --help'")) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
+        EXPECT_EQ(run.out, "");
     }
     const CliRun help = Cli({"--help"});
     EXPECT_EQ(help.status, kExitOk);
-    EXPECT_NE(help.out.find("convert IN OUT"), std::string::npos);
+    EXPECT_NE(help.out.find("export FILE [--format FORMAT]"), std::string::npos);
+    EXPECT_EQ(Cli({"--version"}).out, "tabula-cli " TABULA_VERSION "\n");
 }
 
 TEST_F(CliTest, FilesThatCannotBeReadOrWrittenExitTwo) {
     const CliRun missing = Cli({"list", Path("missing.tbx")});
     EXPECT_EQ(missing.status, kExitFile);
-    EXPECT_EQ(missing.err, "tabula-cli: File Error - \"" + Path("missing.tbx") + "\"\n");
+    EXPECT_EQ(missing.err, "tabula-cli: File Error - \"" + Path("missing.tbx") +
+                               "\": No such file or directory\n");
 
     WriteFileBytes(Path("letter.txt"), "Dear Sir");
     const CliRun foreign = Cli({"info", Path("letter.txt")});
@@ -159,6 +175,14 @@ TEST_F(CliTest, FilesThatCannotBeReadOrWrittenExitTwo) {
     EXPECT_EQ(protected_target.err, "tabula-cli: File Error - \"" + Path("kept.tbx") +
                                         "\": the file is write-protected\n");
     EXPECT_EQ(ReadFileBytes(Path("kept.tbx")), "kept");
+
+    // Standard output that takes nothing, as a full disk.
+    struct Refusing : std::streambuf {
+    } refusing;
+    std::ostream out(&refusing);
+    std::ostringstream err;
+    EXPECT_EQ(RunCli({"list", Deck3()}, out, err), kExitFile);
+    EXPECT_NE(err.str().find("tabula-cli: cannot write to standard output"), std::string::npos);
 }
 
 TEST_F(CliTest, ADamagedFileGivesWhatCouldBeReadAndExitsTwo) {

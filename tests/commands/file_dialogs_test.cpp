@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gui_support/memory_settings.h"
+#include "ui/file_dialog.h"
 
 namespace tabula::test {
 namespace {
@@ -49,6 +50,15 @@ TEST(FileDialogsTest, EachKindOfFileHasItsDialog) {
     EXPECT_EQ(txt.filters, (std::vector<FileFilter>{{"Text Files (*.txt) ", "*.txt"}}));
     EXPECT_FALSE(txt.must_exist);
     EXPECT_TRUE(txt.overwrite_prompt);
+
+    // The dialogs open with the pattern in the name field; confirmed, it narrows the list
+    // and names no file.
+    EXPECT_EQ(FileDialog(nullptr, crd, false).NameFieldText(), "*.crd");
+    FileDialog save(nullptr, txt, true);
+    EXPECT_EQ(save.NameFieldText(), "*.txt");
+    save.accept();
+    EXPECT_EQ(save.result(), QDialog::Rejected);
+    EXPECT_EQ(save.selectedNameFilter(), "Text Files (*.txt)");
 
     settings.values.clear();
     EXPECT_EQ(FileRequest(FileKind::kDeck, true, settings).initial_folder, "");

@@ -103,7 +103,7 @@ TEST_F(ImportCommandTest, SaveAsClearsTheImportedFlag) {
     EXPECT_TRUE(window->Action(CommandId::kSave)->isEnabled());
 }
 
-TEST_F(ImportCommandTest, AFileThatIsNoMgcCardfileLeavesAnEmptyUntitledDeck) {
+TEST_F(ImportCommandTest, AFileThatIsNoMgcCardfileOrHasNoCardToReadLeavesAnEmptyUntitledDeck) {
     UseCards({{"old", ""}});
     WriteFileBytes(dir / "rrg.crd", RrgFileBytes({{"apple", "red"}}));
     Import(PathOf("rrg.crd"));
@@ -122,6 +122,13 @@ TEST_F(ImportCommandTest, AFileThatIsNoMgcCardfileLeavesAnEmptyUntitledDeck) {
     WriteFileBytes(dir / "short.crd", "MG");
     Import(PathOf("short.crd"));
     ExpectMessage("File not compatible");
+
+    std::string cut = MgcFileBytes({{"pear", "green"}});
+    cut.resize(cut.size() - 3);  // into the only card's text
+    WriteFileBytes(dir / "cut.crd", cut);
+    Import(PathOf("cut.crd"));
+    EXPECT_EQ(window->windowTitle(), "Tabula - Untitled");
+    EXPECT_FALSE(window->Imported());
 }
 
 TEST_F(ImportCommandTest, AFileThatCannotBeOpened) {

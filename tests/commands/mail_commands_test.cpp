@@ -20,7 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const QString kLoadFail = QStringLiteral("Load Fail\nThere may be a problem with MAPI32.DLL");
+const QString kLoadFail = QStringLiteral("Load Fail\nNo mail program is set for mailto links");
+const QString kNoXdgEmail =
+    QStringLiteral("Load Fail\nThe xdg-email command was not found (it comes with xdg-utils)");
 const QString kFailedToSend =
     QStringLiteral("Failed To Send\nPlease verify your email setup in Control Panel");
 const std::string kDashes(60, '-');
@@ -170,10 +172,10 @@ TEST_F(MailCommandsTest, WithoutAMailProgramOnlyListAndTagAreOfferedAndTheyLeave
     EXPECT_EQ(Front().EmailButton(), nullptr);
     EXPECT_FALSE(SendCardEnabled());
     Trigger(CommandId::kSendList);
-    ExpectMailMessage(kLoadFail);
+    ExpectMailMessage(kNoXdgEmail);
     prompts.messages.clear();
     Trigger(CommandId::kSendTag);
-    ExpectMailMessage(kLoadFail);
+    ExpectMailMessage(kNoXdgEmail);
     EXPECT_TRUE(TempFiles().empty());
 }
 
@@ -260,7 +262,7 @@ TEST_F(MailWindowTest, TheWindowIsDisabledUnderTheWaitCursorWhileTheMailProgramR
     ExpectNoMessage();
     mail.outcomes.push_back(MailOutcome::NoEntryPoint());
     Trigger(CommandId::kSendCard);
-    ExpectOnlyMessage(QStringLiteral("Invalid Mapi32.DLL\nThere may be a problem with MAPI32.DLL"),
+    ExpectOnlyMessage(QStringLiteral("Invalid Mapi32.DLL\nThe mail program cannot take messages"),
                       QCoreApplication::applicationName(), MessageIcon::kWarning);
 }
 

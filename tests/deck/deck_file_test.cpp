@@ -108,6 +108,23 @@ TEST(DeckFile, RoundTripsAreByteIdentical) {
     EXPECT_EQ(second.At(second.Count() - 1).Index(), std::string(42, 'z'));
 }
 
+// Enough cards that reading takes many blocks and the deck's memory more than one chunk.
+TEST(DeckFile, LargeFilesReadWholeInBothLayouts) {
+    std::vector<CardSpec> cards;
+    std::vector<CardSpec> untagged;
+    for (int i = 0; i < 33'000; ++i) {
+        const std::string index = "card " + std::to_string(100'000 + i);
+        cards.push_back({index, std::string(i % 512, 'x'), i % 7 == 0});
+        untagged.push_back({index, std::string(i % 512, 'x'), 0});
+    }
+    Deck deck;
+    EXPECT_EQ(ReadBytes(DeckFileBytes(cards), deck).status, Status::kOk);
+    EXPECT_EQ(Saved(deck), DeckFileBytes(cards));
+    Deck old;
+    EXPECT_EQ(ReadBytes(DeckFileBytes(cards, 0xAAAA), old).status, Status::kOk);
+    EXPECT_EQ(Saved(old), DeckFileBytes(untagged));
+}
+
 TEST(DeckFile, ForeignBytesAfterTerminatorsAreNotCarriedOver) {
     std::string bytes = DeckFileBytes({{"a", "b"}});
     bytes[8 + 5] = 'G';         // after the index's terminator

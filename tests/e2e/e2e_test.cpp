@@ -100,10 +100,28 @@ TEST_F(EndToEndTest, AddingCardsAndMovingThroughThemWithKeysAndClicks) {
     Xdotool({"windowfocus", "--sync", question});
     Keys({"n"});
     EXPECT_TRUE(program_.waitForFinished(10000));
-    QFile settings(home_.filePath(QStringLiteral("config/Tabula/tabula.conf")));
-    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(settings.readAll().contains(
+    EXPECT_TRUE(SettingsText().contains(
         QStringLiteral("MainWindowPos=0:1:0:0:%1:%2").arg(kWidth).arg(kHeight).toUtf8()));
+}
+
+// Under a window manager the remembered rectangle is the framed window's, both ways, and
+// Alt+F4 closes a deck nobody changed without asking to save it.
+TEST_F(EndToEndTest, UnderAWindowManagerThePlacementIsTheOuterRectangle) {
+    ASSERT_TRUE(x_.StartWindowManager(home_.filePath(QStringLiteral("wm"))));
+    WritePlacement(QStringLiteral("0:1:10:20:610:420"));
+    const QString sample = QStringLiteral(TABULA_SAMPLE_DECK);
+    const QString window = Launch({sample}, QStringLiteral("Tabula - %1").arg(sample));
+    ASSERT_FALSE(window.isEmpty());
+    const unsigned long id = window.toULong();
+    [[maybe_unused]] const bool framed =
+        QTest::qWaitFor([&] { return x_.FrameGeometry(id) == QRect(10, 20, 600, 400); }, 10000);
+    EXPECT_EQ(x_.FrameGeometry(id), QRect(10, 20, 600, 400));
+    EXPECT_LT(x_.Grab(id).height(), 400) << "the window manager put a frame around it";
+
+    Focus(window);
+    Keys({"alt+F4"});
+    EXPECT_TRUE(program_.waitForFinished(10000)) << "Alt+F4 asked to save an unchanged deck";
+    EXPECT_TRUE(SettingsText().contains("MainWindowPos=0:1:10:20:610:420"));
 }
 
 TEST_F(EndToEndTest, TheSampleDeckOpensAsACascade) {

@@ -18,14 +18,20 @@ void ProgramTest::SetUp() {
     ASSERT_TRUE(x_.Start(&error)) << error.toStdString();
     ASSERT_TRUE(home_.isValid());
     // The program's settings live in this test's own folder, with a known placement.
+    WritePlacement(QStringLiteral("0:1:0:0:%1:%2").arg(kWidth).arg(kHeight));
+}
+
+void ProgramTest::WritePlacement(const QString& value) {
     const QString config = home_.filePath(QStringLiteral("config/Tabula"));
     ASSERT_TRUE(QDir().mkpath(config));
     QFile settings(config + QStringLiteral("/tabula.conf"));
     ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write(QStringLiteral("[Settings]\nMainWindowPos=0:1:0:0:%1:%2\n")
-                       .arg(kWidth)
-                       .arg(kHeight)
-                       .toUtf8());
+    settings.write(QStringLiteral("[Settings]\nMainWindowPos=%1\n").arg(value).toUtf8());
+}
+
+QByteArray ProgramTest::SettingsText() {
+    QFile settings(home_.filePath(QStringLiteral("config/Tabula/tabula.conf")));
+    return settings.open(QIODevice::ReadOnly) ? settings.readAll() : QByteArray();
 }
 
 void ProgramTest::TearDown() {

@@ -30,6 +30,9 @@ class ProgramTest : public ::testing::Test {
 
     void SetUp() override;
     void TearDown() override;
+    // The remembered placement the program starts with; what it wrote back.
+    void WritePlacement(const QString& value);
+    QByteArray SettingsText();
 
     // Starts tabula and waits for its main window with this title; the window's id.
     QString Launch(const QStringList& args, const QString& title);
@@ -50,8 +53,7 @@ class ProgramTest : public ::testing::Test {
     // Gives the window the keyboard: with no window manager, a closed dialog leaves the
     // focus nowhere.
     void Focus(const QString& window) { Xdotool({"windowfocus", "--sync", window}); }
-    // Opens the File menu with a click on its title. A key (Alt+F) would also reach the card
-    // editor, which counts every key pressed as a change of the deck.
+    // Opens the File menu with a click on its title.
     void OpenFileMenu(const QString& window);
     // Ends the program through File > Exit and waits for it.
     bool Quit(const QString& window);

@@ -14,6 +14,10 @@ XSession::~XSession() {
     if (display_) {
         XCloseDisplay(static_cast<Display*>(display_));
     }
+    if (window_manager_) {
+        window_manager_->terminate();
+        window_manager_->waitForFinished(5000);
+    }
     if (server_) {
         server_->terminate();
         server_->waitForFinished(5000);
@@ -85,6 +89,52 @@ std::optional<QString> XSession::Xdotool(const QStringList& args, int timeout_ms
         return std::nullopt;
     }
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+bool XSession::StartWindowManager(const QString& home) {
+    QProcessEnvironment env = Environment();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home);
+    window_manager_ = std::make_unique<QProcess>();
+    window_manager_->setProcessEnvironment(env);
+    window_manager_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    window_manager_->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    if (!window_manager_->waitForStarted(10000)) {
+        return false;
+    }
+    // Up once it has claimed the screen's window manager selection.
+    auto* display = static_cast<Display*>(display_);
+    const Atom selection = XInternAtom(display, "WM_S0", False);
+    return QTest::qWaitFor([&] { return XGetSelectionOwner(display, selection) != 0; }, 20000);
+}
+
+QRect XSession::FrameGeometry(unsigned long window) {
+    auto* display = static_cast<Display*>(display_);
+    // The frame is the window's ancestor that is a child of the root.
+    Window current = window;
+    for (;;) {
+        Window root = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(display, current, &root, &parent, &children, &count)) {
+            return {};
+        }
+        if (children) {
+            XFree(children);
+        }
+        if (parent == root) {
+            break;
+        }
+        current = parent;
+    }
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, current, &attributes)) {
+        return {};
+    }
+    return QRect(attributes.x, attributes.y, attributes.width + 2 * attributes.border_width,
+                 attributes.height + 2 * attributes.border_width);
 }
 
 QImage XSession::Grab(unsigned long window) {

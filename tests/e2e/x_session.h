@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -25,6 +26,10 @@ class XSession {
     bool Start(QString* error);
     QString DisplayName() const { return QStringLiteral(":%1").arg(display_number_); }
 
+    // Runs openbox on the server, its files under `home`; false when it did not come up.
+    bool StartWindowManager(const QString& home);
+    // The window's outer rectangle on the screen: the window manager's frame around it.
+    QRect FrameGeometry(unsigned long window);
     // Runs xdotool with these arguments; its standard output, trimmed; nullopt when it failed.
     std::optional<QString> Xdotool(const QStringList& args, int timeout_ms = 20000);
     // The window's pixels as the server holds them.
@@ -34,6 +39,7 @@ class XSession {
   private:
     int display_number_ = -1;
     std::unique_ptr<QProcess> server_;
+    std::unique_ptr<QProcess> window_manager_;
     void* display_ = nullptr;  // Display*, kept out of this header (Xlib's macros)
 };
 

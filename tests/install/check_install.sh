@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a Linux desktop gets from it:
-# the programs, the manual pages, the desktop entry, the icon theme files, the help pages and
-# the two file types, which must recognise decks and Cardfile files by their first bytes.
+# the programs, the manual pages (compressed), the licence, the desktop entry, the icon theme
+# files, the help pages and the two file types, which must recognise decks and Cardfile files
+# by their first bytes.
 #   check_install.sh BUILD_DIR SOURCE_DIR GUI(ON|OFF)
 # Exits 77 (skipped) when a checking tool is missing; debian-packages.txt lists them.
 set -euo pipefail
@@ -33,11 +34,12 @@ fi
 pages=(tabula-cli)
 [ "$gui" = ON ] && pages+=(tabula)
 for page in "${pages[@]}"; do
-    if installed "share/man/man1/$page.1"; then
-        warnings="$(groff -man -Tutf8 -ww -z "$prefix/share/man/man1/$page.1" 2>&1)"
+    if installed "share/man/man1/$page.1.gz"; then
+        warnings="$(gzip -dc "$prefix/share/man/man1/$page.1.gz" | groff -man -Tutf8 -ww -z 2>&1)"
         [ -z "$warnings" ] || fail "$page.1 has roff warnings: $warnings"
     fi
 done
+installed share/doc/tabula/copyright || true
 
 if [ "$gui" != ON ]; then
     [ ! -e "$prefix/bin/tabula" ] || fail "bin/tabula installed without the Qt program"

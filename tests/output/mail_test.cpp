@@ -99,10 +99,8 @@ TEST(MailOutcome, MessagesForEachResult) {
                   "Failed To Send\nPlease verify your email setup in Control Panel")
             << failed;
     }
-    EXPECT_EQ(MailOutcomeMessage(MailOutcome::NotLoadable()),
-              "Load Fail\nThere may be a problem with MAPI32.DLL");
     EXPECT_EQ(MailOutcomeMessage(MailOutcome::NoEntryPoint()),
-              "Invalid Mapi32.DLL\nThere may be a problem with MAPI32.DLL");
+              "Invalid Mapi32.DLL\nThe mail program cannot take messages");
 }
 
 TEST(XdgEmail, ArgumentsAndExitStatus) {
@@ -115,8 +113,9 @@ TEST(XdgEmail, ArgumentsAndExitStatus) {
         return std::string(MailOutcomeMessage(XdgEmailOutcome(started, status)));
     };
     EXPECT_EQ(message(true, 0), "");
-    EXPECT_EQ(message(false, 0), "Load Fail\nThere may be a problem with MAPI32.DLL");
-    EXPECT_EQ(message(true, 3), "Load Fail\nThere may be a problem with MAPI32.DLL");
+    EXPECT_EQ(message(false, 0),
+              "Load Fail\nThe xdg-email command was not found (it comes with xdg-utils)");
+    EXPECT_EQ(message(true, 3), "Load Fail\nNo mail program is set for mailto links");
     // Status 1 is a usage error of xdg-email, not a cancel.
     EXPECT_EQ(message(true, 1), "Failed To Send\nPlease verify your email setup in Control Panel");
 }

@@ -1,6 +1,7 @@
 #include "stack/card_editor.h"
 #include "gui_support/wait_for.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -37,13 +38,35 @@ TEST_F(CardEditorTest, TypingStoresTheBodyAtOnceAndMarksTheDeck) {
     EXPECT_EQ(deck.At(1).Body(), "");
 }
 
-TEST_F(CardEditorTest, AnArrowKeyMarksTheDeckChangedWithoutChangingTheText) {
+TEST_F(CardEditorTest, EveryKeyMarksTheDeckButTheMenusOwnKeysWithoutChangingTheText) {
     Cards({"a"});
     deck.SetBody(0, "text");
     window->Stack().RefreshStack();
-    deck.ClearModified();
-    Key(Qt::Key_Right);
-    EXPECT_TRUE(deck.Modified());
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        bool marks;
+    } kKeys[] = {
+        {Qt::Key_Right, {}, true},
+        {Qt::Key_PageDown, {}, true},
+        {Qt::Key_Shift, {}, true},
+        {Qt::Key_Control, {}, true},
+        {Qt::Key_Alt, {}, false},
+        {Qt::Key_F, Qt::AltModifier, false},
+        {Qt::Key_F4, Qt::AltModifier, false},
+        {Qt::Key_Q, Qt::AltModifier, false},
+        {Qt::Key_F10, {}, false},
+    };
+    for (const auto& k : kKeys) {
+        Editor().setFocus();
+        deck.ClearModified();
+        Key(k.key, k.mods);
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            menu->close();
+        }
+        EXPECT_EQ(deck.Modified(), k.marks)
+            << QKeySequence(k.key | k.mods).toString().toStdString();
+    }
     EXPECT_EQ(deck.Front().Body(), "text");
 }
 
@@ -83,6 +106,7 @@ TEST_F(CardEditorTest, APasteIsCutToTheLimit) {
     Key(Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(Editor().StoredLength(), 511);
     EXPECT_EQ(deck.Front().Body(), std::string(500, 'x') + std::string(11, 'p'));
+    EXPECT_EQ(window->Status().Message(), "9 characters did not fit on the card");
 }
 
 TEST_F(CardEditorTest, CharactersWithoutAByteShowAndStoreAsQuestionMarks) {
@@ -94,6 +118,7 @@ TEST_F(CardEditorTest, CharactersWithoutAByteShowAndStoreAsQuestionMarks) {
     QGuiApplication::clipboard()->setText(QString::fromUtf8("\U0001F600!"));
     Key(Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(deck.Front().Body(), "caf\xe9 ? \x80?!");
+    EXPECT_EQ(window->Status().Message(), "1 character could not be stored and became ?");
     // One Undo takes back the paste and its repair together.
     Editor().undo();
     EXPECT_EQ(deck.Front().Body(), "caf\xe9 ? \x80");
@@ -171,6 +196,20 @@ TEST_F(CardEditorTest, TheCardMenuListsTheRingAndBringsTheChoiceToTheFront) {
     EXPECT_EQ(model->index(0, 0).data().toString(), "a");
     EXPECT_EQ(model->index(2, 0).data().toString(), "c");
 
+    // The keyboard opens it too, on the front card's entry.
+    for (const QKeyCombination key :
+         {QKeyCombination(Qt::Key_Menu), QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)}) {
+        menu->close();
+        Key(key.key(), key.keyboardModifiers());
+        menu = window->Stack().OpenMenu();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->View()->CurrentRow(), 0);
+        EXPECT_TRUE(menu->View()->hasFocus());
+    }
+    QAccessibleInterface* rows = QAccessible::queryAccessibleInterface(menu->View());
+    ASSERT_EQ(rows->childCount(), 3);
+    EXPECT_EQ(rows->child(2)->text(QAccessible::Name), "c");
+    EXPECT_EQ(rows->focusChild(), rows->child(0));
     const QRect third = menu->View()->visualRect(2);
     QTest::mouseClick(menu->View()->viewport(), Qt::LeftButton, {}, third.center());
     EXPECT_EQ(deck.Front().Index(), "c");

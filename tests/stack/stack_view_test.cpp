@@ -1,6 +1,7 @@
 #include "stack/stack_view.h"
 #include "gui_support/wait_for.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QImage>
 #include <QTest>
@@ -77,6 +78,46 @@ TEST_F(StackViewTest, PaintedStripsOnAGrab) {
     EXPECT_EQ(image.pixelColor(405, 150), Front().palette().color(QPalette::Base));
     // Nothing left of the cascade above the front card.
     EXPECT_EQ(image.pixelColor(10, 20), Front().palette().color(QPalette::Base));
+
+    // A dark theme: the front index and the arrow read on the dark face; a card behind is
+    // still white paper.
+    QPalette dark = window->palette();
+    dark.setColor(QPalette::Button, QColor(45, 45, 45));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    window->setPalette(dark);
+    const QImage night = Grab();
+    const auto lightest = [&night](const QRect& area) {
+        int most = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                most = std::max(most, night.pixelColor(x, y).lightness());
+            }
+        }
+        return most;
+    };
+    EXPECT_GT(lightest(QRect(4, 86, 60, 18)), 180) << "the front index";
+    EXPECT_GT(lightest(Front().NextButton()->geometry().translated(1, 83).adjusted(5, 5, -5, -5)),
+              150)
+        << "the Next arrow";
+    EXPECT_EQ(night.pixelColor(25 + 300, 57 + 12), QColor(Qt::white));
+}
+
+TEST_F(StackViewTest, AScreenReaderReadsTheIndexLinesAndTheButtons) {
+    Cards({"alpha", "beta", "gamma"});
+    QAccessibleInterface* stack = QAccessible::queryAccessibleInterface(&View());
+    ASSERT_NE(stack, nullptr);
+    ASSERT_EQ(stack->childCount(), 3);
+    EXPECT_EQ(stack->child(0)->text(QAccessible::Name), "alpha");
+    QAccessibleInterface* beta = stack->child(1);
+    EXPECT_EQ(beta->text(QAccessible::Name), "beta");
+    EXPECT_EQ(stack->indexOfChild(beta), 1);
+    EXPECT_EQ(stack->childAt(beta->rect().center().x(), beta->rect().center().y()), beta);
+    for (const CardButton* button :
+         {Front().NextButton(), Front().PreviousButton(), Front().PrintButton()}) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(const_cast<CardButton*>(button))
+                      ->text(QAccessible::Name),
+                  button->HoverText());
+    }
 }
 
 TEST_F(StackViewTest, TheTooltipShowsTheWholeIndex) {

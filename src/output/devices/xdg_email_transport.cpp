@@ -23,9 +23,12 @@ XdgEmailTransport::XdgEmailTransport(std::chrono::milliseconds hand_off) : hand_
 
 XdgEmailTransport::~XdgEmailTransport() {
     // A QProcess kills its process when it is destroyed, and these are the user's mail
-    // programs: they are let go instead, to run on after Tabula.
+    // programs: they are let go instead, to run on after Tabula. They stay listed until the
+    // process ends, so nothing is lost track of (and leak checkers see them held).
+    static std::vector<QProcess*> let_go;
     for (QProcess* mail_program : running_) {
         mail_program->disconnect();
+        let_go.push_back(mail_program);
     }
     // Such a program may still have to read an attachment, when the user sends the message.
     if (!running_.empty() && folder_) {

@@ -1,0 +1,26 @@
+#include "deck/card_store.h"
+
+#include <algorithm>
+
+namespace tabula {
+
+void CardStore::AddChunk() {
+    chunks_.emplace_back(kChunkRecords * sizeof(Card));
+}
+
+std::span<Card> CardStore::Space(std::size_t wanted) {
+    EnsureRoomAtEnd();
+    const std::size_t offset = end_ & (kChunkRecords - 1);
+    const std::size_t granted = std::clamp<std::size_t>(wanted, 1, kChunkRecords - offset);
+    return {Chunk(end_ >> kChunkShift) + offset, granted};
+}
+
+void CardStore::Clear() {
+    chunks_.clear();
+    chunks_.shrink_to_fit();
+    free_.clear();
+    free_.shrink_to_fit();
+    end_ = 0;
+}
+
+}  // namespace tabula
