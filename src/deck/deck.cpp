@@ -375,6 +375,16 @@ void Deck::ClearDeck() {
     front_dirty_ = false;
 }
 
+void Deck::TakeCards(Deck& other) {
+    ClearDeck();
+    std::swap(store_, other.store_);
+    std::swap(sorted_, other.sorted_);
+    std::swap(front_, other.front_);
+    std::swap(pending_, other.pending_);
+    std::swap(pending_descents_, other.pending_descents_);
+    std::swap(front_dirty_, other.front_dirty_);
+}
+
 void Deck::SetFrontIndex(std::string_view text) {
     SortIfNeeded();
     assert(!sorted_.empty());

@@ -73,6 +73,10 @@ class Deck {
     void RemoveFrontCard();
     // Removes every card. The modified flag is left as it is.
     void ClearDeck();
+    // Clears this deck as ClearDeck does, then takes every card of the other deck in its ring
+    // order, leaving that one empty. The cards stay where they are, so nothing is copied;
+    // the observers and modified flags stay with their decks.
+    void TakeCards(Deck& other);
 
     // Replaces the front card's index; the deck must then be sorted (SortCards) before the
     // ring is used again.

@@ -49,7 +49,7 @@ std::string CompleteCardsRead(const DeckReadResult& result) {
 
 }  // namespace
 
-DeckReadResult ReadDeckFile(std::istream& in, Deck& deck) {
+DeckReadResult ReadDeckFile(std::istream& in, Deck& deck, const DeckReadProgress& progress) {
     using Status = DeckReadResult::Status;
     DeckReadResult result;
     char header[kDeckHeaderSize];
@@ -104,12 +104,16 @@ DeckReadResult ReadDeckFile(std::istream& in, Deck& deck) {
             result.status = in.bad() ? Status::kReadError : Status::kTruncated;
             break;
         }
+        if (progress && !progress(result.cards_read, result.announced)) {
+            result.status = Status::kCancelled;
+            break;
+        }
     }
     deck.SortCards();
     return result;
 }
 
-DeckReadResult ReadDeckFile(const fs::path& path, Deck& deck) {
+DeckReadResult ReadDeckFile(const fs::path& path, Deck& deck, const DeckReadProgress& progress) {
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) {
         return {DeckReadResult::Status::kCannotOpen};
@@ -118,7 +122,7 @@ DeckReadResult ReadDeckFile(const fs::path& path, Deck& deck) {
     if (!in) {
         return {DeckReadResult::Status::kCannotOpen};
     }
-    return ReadDeckFile(in, deck);
+    return ReadDeckFile(in, deck, progress);
 }
 
 bool WriteDeckFile(std::ostream& out, const Deck& deck) {
@@ -160,6 +164,7 @@ std::string DeckReadMessage(const DeckReadResult& result, std::string_view path)
     using Status = DeckReadResult::Status;
     switch (result.status) {
         case Status::kOk:
+        case Status::kCancelled:
             return {};
         case Status::kCannotOpen:
             return FileErrorMessage(path);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -27,6 +28,7 @@ struct DeckReadResult {
         kIncompatible,  // the first four bytes are no deck file magic
         kTruncated,     // the file ends before its header or its last record
         kReadError,     // the system failed in the middle of reading
+        kCancelled,     // the progress callback said stop; the cards read so far are added
     };
     Status status = Status::kOk;
     std::uint32_t magic = 0;
@@ -37,11 +39,16 @@ struct DeckReadResult {
     bool Usable() const { return status == Status::kOk || status == Status::kTruncated; }
 };
 
+// Told after each block of records read: the cards read so far and the count in the header.
+// Returning false stops the reading (kCancelled).
+using DeckReadProgress = std::function<bool(std::int64_t cards_read, std::int64_t announced)>;
+
 // Appends the file's cards to the deck and sorts it. A file that ends early keeps every card
 // read completely. The count in the header only says when to stop: it never decides how much
 // memory is taken. The modified flag is left to the caller.
-DeckReadResult ReadDeckFile(std::istream& in, Deck& deck);
-DeckReadResult ReadDeckFile(const std::filesystem::path& path, Deck& deck);
+DeckReadResult ReadDeckFile(std::istream& in, Deck& deck, const DeckReadProgress& progress = {});
+DeckReadResult ReadDeckFile(const std::filesystem::path& path, Deck& deck,
+                            const DeckReadProgress& progress = {});
 
 // Writes magic 0xAAAB, the count and one record per card from the front card on. Every byte
 // after a text's terminator is zero.
