@@ -184,8 +184,8 @@ void MainWindow::RegisterHandlers() {
         {kSaveAs, [this] { files_->SaveAs(); }},
         {kMerge, [this] { files_->Merge(); }},
         {kImportCardfile, [this] { ImportCardfile(*files_); }},
-        {kExportText, [this] { ExportText(context_, settings_); }},
-        {kExportCsv, [this] { ExportCommaDelimited(context_, settings_); }},
+        {kExportText, [this] { ExportText(context_, settings_, *this); }},
+        {kExportCsv, [this] { ExportCommaDelimited(context_, settings_, *this); }},
         {kUndo, [this, editor] { UndoEdit(editor(), deck_); }},
         {kCut, [this, editor] { CutText(editor(), deck_); }},
         {kCopy, [editor] { CopyText(editor()); }},
@@ -224,6 +224,15 @@ void MainWindow::SetCurrentFile(const QString& path) {
 
 void MainWindow::ShowCardCount() {
     status_->SetCount(deck_.Count());
+}
+
+void MainWindow::ShowWork(const QString& text) {
+    if (text.isEmpty()) {
+        QGuiApplication::restoreOverrideCursor();
+    } else {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    status_->ShowWork(text);
 }
 
 void MainWindow::ShowStatusMessage(const QString& text) {

@@ -54,6 +54,7 @@ class MainWindow : public QMainWindow, public StackHost, public DocumentHost {
     bool Imported() const override { return imported_; }
     void SetImported(bool imported) override { imported_ = imported; }
     void ShowCardCount() override;
+    void ShowWork(const QString& text) override;
     // Asked before the window closes; false keeps it open. The file commands' save prompt is
     // there from the start.
     void SetCloseCheck(std::function<bool()> check) { close_check_ = std::move(check); }

@@ -46,6 +46,12 @@ void StatusPanes::ShowPrompt(const QString& text) {
     message_->setText(text.isEmpty() ? kReady : text);
 }
 
+void StatusPanes::ShowWork(const QString& text) {
+    message_timer_.stop();
+    message_->setText(text.isEmpty() ? kReady : text);
+    message_->repaint();
+}
+
 void StatusPanes::SetCount(int count) {
     count_->setText(QStringLiteral("%1 Cards").arg(count));
 }

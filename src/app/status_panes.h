@@ -23,6 +23,8 @@ class StatusPanes : public QObject {
     void ShowStatusMessage(const QString& text);
     // A menu prompt, or "Ready" when the text is empty; no timer.
     void ShowPrompt(const QString& text);
+    // The text of long work, painted at once; an empty text ends it with "Ready".
+    void ShowWork(const QString& text);
     void SetCount(int count);
     void SetLocks(bool caps, bool num);
     void SetOvertype(bool on);

@@ -20,6 +20,9 @@ class DocumentHost {
     virtual void SetImported(bool imported) = 0;
     // The card count pane now, without waiting for the timer's next tick.
     virtual void ShowCardCount() = 0;
+    // Long work begins: the wait cursor and this text in the first status pane, on screen at
+    // once since the work holds the event loop. An empty text ends it.
+    virtual void ShowWork(const QString& text) = 0;
 };
 
 }  // namespace tabula

@@ -2,11 +2,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cstdint>
 
 #include "commands/command_context.h"
 #include "commands/document_host.h"
 #include "commands/file_dialogs.h"
 #include "commands/import_command.h"
+#include "commands/long_work.h"
 #include "deck/deck.h"
 #include "deck/deck_file.h"
 #include "deck/file_format.h"
@@ -23,6 +25,13 @@ const QString kErrorCaption = QStringLiteral("Tabula Error...");
 void ReportFileError(Prompts& prompts, const std::string& text) {
     prompts.Message(QString::fromStdString(text), kErrorCaption, MessageIcon::kStop,
                     MessageButtons::kOk);
+}
+
+// 0 for a file that cannot be measured: its reading fails at once.
+std::int64_t FileSize(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    return ec ? 0 : static_cast<std::int64_t>(size);
 }
 
 }  // namespace
@@ -56,13 +65,17 @@ bool FileCommands::NewDeck() {
     if (!SettleChanges()) {
         return false;
     }
+    DiscardDeck();
+    return true;
+}
+
+void FileCommands::DiscardDeck() {
     context_.deck.ClearDeck();
     context_.stack.RefreshStack();
     document_.SetCurrentFile({});
     stamp_.reset();
     context_.deck.ClearModified();
     recovery_.Remove();
-    return true;
 }
 
 void FileCommands::New() {
@@ -81,8 +94,9 @@ void FileCommands::Open() {
 }
 
 void FileCommands::OpenDeck(const QString& path, LastFile last_file) {
-    if (NewDeck() && !OfferRecovery(path, last_file)) {
+    if (SettleChanges() && !OfferRecovery(path, last_file)) {
         if (IsCardfile(RecogniseFormat(FileSystemPath(path)))) {
+            DiscardDeck();
             ImportCardfileFrom(*this, path);
         } else {
             ReadDeck(path, last_file);
@@ -115,6 +129,7 @@ bool FileCommands::OfferRecovery(const QString& path, LastFile last_file) {
         }
         return false;
     }
+    DiscardDeck();
     const DeckReadResult result = ReadDeckFile(FileSystemPath(*copy), context_.deck);
     if (!result.Usable()) {
         // The copy stays where it is for the user to look at; the file opens as usual.
@@ -137,19 +152,38 @@ bool FileCommands::OfferRecovery(const QString& path, LastFile last_file) {
     return true;
 }
 
+// The file is read into a deck of its own and takes the place of the open deck only when it
+// was not cancelled: Cancel in the progress window leaves the deck, its name and its changes.
 void FileCommands::ReadDeck(const QString& path, LastFile last_file) {
+    const std::filesystem::path file = FileSystemPath(path);
     // Taken before reading: a write by another program while the file is read is noticed
     // at the next Save, never missed.
-    const std::optional<FileStamp> stamp = ReadFileStamp(FileSystemPath(path));
-    const DeckReadResult result = ReadDeckFile(FileSystemPath(path), context_.deck);
-    if (!result.Usable()) {
-        // A file that broke off with a read error is not taken in part: the deck stays
-        // empty and untitled, as after any file that could not be read.
-        context_.deck.ClearDeck();
+    const std::optional<FileStamp> stamp = ReadFileStamp(file);
+    const std::int64_t size = FileSize(file);
+    const QString text = WorkText(QStringLiteral("Reading"), path);
+    Deck read;
+    DeckReadResult result;
+    {
+        const LongWork work(document_, text, size);
+        std::unique_ptr<ProgressPrompt> progress;
+        if (size > LongWorkLimits().progress_bytes) {
+            progress = context_.prompts.Progress(text, QStringLiteral("Tabula"));
+        }
+        result = ReadDeckFile(
+            file, read,
+            progress ? [&progress](std::int64_t done,
+                                   std::int64_t total) { return progress->Advance(done, total); }
+                     : DeckReadProgress());
     }
-    context_.deck.ClearModified();
-    context_.stack.RefreshStack();
+    if (result.status == DeckReadResult::Status::kCancelled) {
+        return;
+    }
+    DiscardDeck();
+    // A file that broke off with a read error is not taken in part: the deck stays empty and
+    // untitled, as after any file that could not be read.
     if (result.Usable()) {
+        context_.deck.TakeCards(read);
+        context_.stack.RefreshStack();
         document_.SetCurrentFile(path);
         stamp_ = stamp;
         if (last_file == LastFile::kWrite) {
@@ -215,7 +249,11 @@ bool FileCommands::SaveDeckAs() {
 // The file is replaced in one rename: a write that fails leaves the old file as it was, and
 // the deck keeps its name and its changes.
 bool FileCommands::WriteTo(const QString& path) {
-    const ReplaceResult result = WriteDeckFile(FileSystemPath(path), context_.deck);
+    const ReplaceResult result = [&] {
+        const LongWork work(document_, WorkText(QStringLiteral("Saving"), path),
+                            std::int64_t{context_.deck.Count()} * kDeckRecordSize);
+        return WriteDeckFile(FileSystemPath(path), context_.deck);
+    }();
     if (!result.ok()) {
         ReportFileError(context_.prompts, DeckWriteMessage(result, path.toStdString()));
         return false;
@@ -236,7 +274,12 @@ void FileCommands::Merge() {
         // lacks the deck's own), so the deck counts as changed, unless it was an empty deck
         // with nothing unsaved, which now holds exactly the merged file.
         const bool was_clean = deck.Empty() && !deck.Modified();
-        const DeckReadResult result = ReadDeckFile(FileSystemPath(*path), deck);
+        const std::filesystem::path file = FileSystemPath(*path);
+        const DeckReadResult result = [&] {
+            const LongWork work(document_, WorkText(QStringLiteral("Merging"), *path),
+                                FileSize(file));
+            return ReadDeckFile(file, deck);
+        }();
         if (result.cards_read > 0 && !was_clean) {
             deck.SetModified();
         }

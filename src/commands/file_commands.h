@@ -57,12 +57,14 @@ class FileCommands {
     // "Save Changes ?" when the deck has changes: true when they are saved or the user lets
     // them go.
     bool SettleChanges();
+    // The deck emptied, untitled and unchanged, without a question.
+    void DiscardDeck();
     // Save and Save As without returning the focus; true when the file was written.
     bool SaveDeck();
     bool SaveDeckAs();
     bool WriteTo(const QString& path);
-    // Reads the deck file into the emptied deck; only a deck that was read becomes the
-    // current file, so a later Save never writes over a file that was not a deck.
+    // Reads the deck file in place of the deck; only a deck that was read becomes the current
+    // file, so a later Save never writes over a file that was not a deck.
     void ReadDeck(const QString& path, LastFile last_file);
     // "Recover unsaved changes to <name>?" when a program that was killed left a copy of the
     // deck at `path` (empty: untitled); true when the copy became the deck.

@@ -1,11 +1,14 @@
 #include "commands/import_command.h"
 
 #include <QCoreApplication>
+#include <cstdint>
+#include <filesystem>
 
 #include "commands/command_context.h"
 #include "commands/document_host.h"
 #include "commands/file_commands.h"
 #include "commands/file_dialogs.h"
+#include "commands/long_work.h"
 #include "deck/cardfile.h"
 #include "deck/deck.h"
 #include "stack/card_stack.h"
@@ -26,10 +29,17 @@ void Tell(Prompts& prompts, const std::string& text) {
 void ImportCardfileFrom(FileCommands& files, const QString& path) {
     CommandContext& c = files.Context();
     CardfileResult result;
-    if (const auto bytes = ReadWholeFile(FileSystemPath(path))) {
-        result = ReadCardfile(*bytes, c.deck);
-    } else {
-        result.status = CardfileResult::Status::kCannotOpen;
+    {
+        const std::filesystem::path file = FileSystemPath(path);
+        std::error_code ec;
+        const std::uintmax_t size = std::filesystem::file_size(file, ec);
+        const LongWork work(files.Document(), WorkText(QStringLiteral("Importing"), path),
+                            ec ? 0 : static_cast<std::int64_t>(size));
+        if (const auto bytes = ReadWholeFile(file)) {
+            result = ReadCardfile(*bytes, c.deck);
+        } else {
+            result.status = CardfileResult::Status::kCannotOpen;
+        }
     }
     // A damaged file of which no card could be read leaves nothing to name the deck after.
     const bool nothing_read =

@@ -3,10 +3,12 @@
 #include <QCoreApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cstdint>
 #include <string>
 
 #include "commands/command_context.h"
 #include "commands/document_host.h"
+#include "commands/long_work.h"
 #include "deck/deck.h"
 #include "output/devices/qt_print_device.h"
 #include "output/print_layouts.h"
@@ -16,6 +18,10 @@
 namespace tabula {
 
 namespace {
+
+// Laying out and drawing a card's lines costs many times reading its record, so a print
+// counts as long work at far fewer cards than a save.
+constexpr std::int64_t kPrintCostPerCard = 8 * 1024;
 
 // Whether the printer the dialog returned can take a job at all. Qt falls back to a PDF file
 // for a printer it does not know, so a printer with nowhere to send the pages shows up as a
@@ -45,7 +51,7 @@ PrintResult Print(PrintDevice& device, const Deck& deck, const std::string& file
 
 }  // namespace
 
-void PrintCards(CommandContext& context, const DocumentHost& document, PrintLayout layout) {
+void PrintCards(CommandContext& context, DocumentHost& document, PrintLayout layout) {
     QPrinter printer(QPrinter::HighResolution);
     if (context.prompts.ChoosePrinter(printer)) {
         // A job the printer refuses is told as well: here that is a real failure (a PDF file
@@ -53,6 +59,10 @@ void PrintCards(CommandContext& context, const DocumentHost& document, PrintLayo
         // not have caused by cancelling, and silence would pass it off as printed.
         bool printed = false;
         if (Usable(printer)) {
+            const std::int64_t cards = layout == PrintLayout::kCard ? 1 : context.deck.Count();
+            const LongWork work(document,
+                                WorkText(QStringLiteral("Printing"), document.CurrentFile()),
+                                cards * kPrintCostPerCard);
             QtPrintDevice device(printer);
             printed = Print(device, context.deck, document.CurrentFile().toStdString(), layout) !=
                       PrintResult::kRefused;

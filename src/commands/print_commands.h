@@ -14,6 +14,6 @@ enum class PrintLayout {
 // Asks for a printer and prints the deck on it in this layout, headed with the deck's file
 // name. A cancelled Print dialog prints nothing and says nothing; a printer that cannot be
 // used says "Print Failed". The deck and its modified flag are never touched.
-void PrintCards(CommandContext& context, const DocumentHost& document, PrintLayout layout);
+void PrintCards(CommandContext& context, DocumentHost& document, PrintLayout layout);
 
 }  // namespace tabula

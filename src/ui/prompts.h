@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,6 +45,14 @@ struct FileDialogRequest {
     bool overwrite_prompt = false;
 };
 
+// A modal window with a bar and Cancel, shown while long work runs and closed when this goes.
+class ProgressPrompt {
+  public:
+    virtual ~ProgressPrompt() = default;
+    // How far the work is; false once the user has cancelled.
+    virtual bool Advance(std::int64_t done, std::int64_t total) = 0;
+};
+
 // Every question the program asks the user. Commands ask through this and never open a
 // message box or a dialog themselves, so tests can answer from a script.
 class Prompts {
@@ -60,6 +70,9 @@ class Prompts {
     // A dialog of the program's own (Tag, About), shown modally until the user closes it;
     // true when it was accepted.
     virtual bool RunDialog(QDialog& dialog) = 0;
+    // Shown at once, with this text above the bar.
+    virtual std::unique_ptr<ProgressPrompt> Progress(const QString& text,
+                                                     const QString& caption) = 0;
 };
 
 }  // namespace tabula

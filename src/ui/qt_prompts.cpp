@@ -1,8 +1,11 @@
 #include "ui/qt_prompts.h"
 
+#include <algorithm>
+
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 
 #include "ui/card_text.h"
@@ -52,6 +55,35 @@ std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& r,
     }
     return dialog.selectedFiles().front();
 }
+
+// Window-modal, so that while the bar moves the events that reach the program are the
+// Cancel button's and the repaints, never a command in the window behind.
+class QtProgress final : public ProgressPrompt {
+  public:
+    QtProgress(const QString& text, const QString& caption, QWidget* owner)
+        : dialog_(text, QStringLiteral("Cancel"), 0, kSteps, owner) {
+        dialog_.setWindowTitle(caption);
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(0);
+        dialog_.setAutoReset(false);
+        dialog_.setAutoClose(false);
+        dialog_.show();
+        dialog_.setValue(0);
+    }
+
+    // The dialog takes in events at each new value: only a visible step is worth that.
+    bool Advance(std::int64_t done, std::int64_t total) override {
+        const int step = total > 0 ? static_cast<int>(std::min(done, total) * kSteps / total) : 0;
+        if (step != dialog_.value()) {
+            dialog_.setValue(step);
+        }
+        return !dialog_.wasCanceled();
+    }
+
+  private:
+    static constexpr int kSteps = 100;
+    QProgressDialog dialog_;
+};
 
 }  // namespace
 
@@ -117,6 +149,10 @@ bool QtPrompts::ChoosePrinter(QPrinter& printer) {
 
 bool QtPrompts::RunDialog(QDialog& dialog) {
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<ProgressPrompt> QtPrompts::Progress(const QString& text, const QString& caption) {
+    return std::make_unique<QtProgress>(text, caption, owner_);
 }
 
 }  // namespace tabula

@@ -20,6 +20,7 @@ class QtPrompts final : public Prompts {
     std::optional<std::string> IndexText(IndexMode mode, const std::string& text) override;
     bool ChoosePrinter(QPrinter& printer) override;
     bool RunDialog(QDialog& dialog) override;
+    std::unique_ptr<ProgressPrompt> Progress(const QString& text, const QString& caption) override;
 
   private:
     Answer RecoverOrDiscard(const QString& text, const QString& caption, MessageIcon icon);

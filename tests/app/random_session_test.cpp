@@ -85,6 +85,12 @@ class RandomPrompts final : public Prompts {
         random_() % 2 ? dialog.accept() : dialog.reject();
         return dialog.result() == QDialog::Accepted;
     }
+    std::unique_ptr<ProgressPrompt> Progress(const QString&, const QString&) override {
+        struct Never final : ProgressPrompt {
+            bool Advance(std::int64_t, std::int64_t) override { return true; }
+        };
+        return std::make_unique<Never>();
+    }
 
     int messages = 0;
 

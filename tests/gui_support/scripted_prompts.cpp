@@ -97,4 +97,21 @@ bool ScriptedPrompts::RunDialog(QDialog& dialog) {
     return dialog.result() == QDialog::Accepted;
 }
 
+std::unique_ptr<ProgressPrompt> ScriptedPrompts::Progress(const QString& text,
+                                                          const QString& /*caption*/) {
+    struct Scripted final : ProgressPrompt {
+        explicit Scripted(ScriptedPrompts& p) : prompts(p) {}
+        bool Advance(std::int64_t, std::int64_t) override {
+            ++prompts.progress_steps;
+            if (prompts.on_progress_step) {
+                prompts.on_progress_step();
+            }
+            return prompts.progress_steps != prompts.cancel_at_step;
+        }
+        ScriptedPrompts& prompts;
+    };
+    progress_texts.push_back(text);
+    return std::make_unique<Scripted>(*this);
+}
+
 }  // namespace tabula::test

@@ -33,6 +33,7 @@ class ScriptedPrompts final : public Prompts {
     std::optional<std::string> IndexText(IndexMode mode, const std::string& text) override;
     bool ChoosePrinter(QPrinter& printer) override;
     bool RunDialog(QDialog& dialog) override;
+    std::unique_ptr<ProgressPrompt> Progress(const QString& text, const QString& caption) override;
 
     // Queue the answers.
     void AnswerIndex(std::optional<std::string> text) { index_answers.push_back(std::move(text)); }
@@ -61,6 +62,12 @@ class ScriptedPrompts final : public Prompts {
     std::vector<FileDialog> file_dialogs;  // which dialog each request opened
     int print_dialogs = 0;                 // how often the Print dialog was shown
     std::vector<QString> dialogs;          // the captions of the program's own dialogs shown
+    // Progress windows: the text of each; the step (counted from 1 over all of them) at which
+    // the user presses Cancel, 0 for never; and a look at the program at every step.
+    std::vector<QString> progress_texts;
+    int progress_steps = 0;
+    int cancel_at_step = 0;
+    std::function<void()> on_progress_step;
 
   private:
     std::optional<QString> AnswerFileDialog(FileDialog dialog, const FileDialogRequest& request);
