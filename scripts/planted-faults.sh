@@ -144,7 +144,7 @@ for i in "${selected[@]}"; do
         where[$i]="$where_file:$where_line"
         [ "$check_only" = 0 ] || echo "${ids[$i]} $where_file:$where_line"
     fi
-    if [ "${needles[$i]}" = "${replacements[$i]}" ]; then
+    if [ -z "$refusal" ] && [ "${needles[$i]}" = "${replacements[$i]}" ]; then
         echo "REFUSED ${ids[$i]}: the replacement is the needle itself" >&2
         refusals[$i]="replacement equals needle"
         refused=$((refused + 1))
@@ -222,7 +222,7 @@ baseline="$(build_and_test "$work/logs/baseline")" ||
     { echo "the unchanged tree does not build: see $work/logs/baseline.build" >&2; exit 2; }
 if [ -n "$baseline" ]; then
     echo "failing already on the unchanged tree (never credited):" >&2
-    sed 's/^/    /' <<<"$baseline" >&2
+    printf '    %s\n' "${baseline//$'\n'/$'\n'    }" >&2
 fi
 
 planted_file="" planted_copy=""
@@ -268,7 +268,7 @@ for i in "${selected[@]}"; do
     echo "    ${caught[$i]}" >&2
 done
 
-cell() { sed 's/|/\\|/g' <<<"$1"; }
+cell() { printf '%s' "${1//|/\\|}"; }
 echo "| Fault | Where | What it changes | Caught by |"
 echo "|---|---|---|---|"
 for i in "${selected[@]}"; do
