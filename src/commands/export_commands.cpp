@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "commands/command_context.h"
+#include "commands/core_messages.h"
 #include "commands/file_commands.h"
 #include "commands/file_dialogs.h"
 #include "deck/deck.h"
@@ -23,8 +24,7 @@ void Export(CommandContext& c, const Settings& settings, const Writer& write) {
         const QString path = WithDefaultExtension(*chosen, QStringLiteral("txt"));
         const ReplaceResult result = write(FileSystemPath(path), c.deck);
         if (!result.ok()) {
-            c.prompts.Message(QString::fromStdString(ExportMessage(result, path.toStdString())),
-                              QStringLiteral("Tabula Error..."), MessageIcon::kStop,
+            c.prompts.Message(ExportErrorText(result, path), ErrorCaption(), MessageIcon::kStop,
                               MessageButtons::kOk);
         }
     }

@@ -1,9 +1,11 @@
 #include "commands/file_commands.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include "commands/command_context.h"
+#include "commands/core_messages.h"
 #include "commands/document_host.h"
 #include "commands/file_dialogs.h"
 #include "commands/import_command.h"
@@ -18,11 +20,8 @@ namespace tabula {
 
 namespace {
 
-const QString kErrorCaption = QStringLiteral("Tabula Error...");
-
-void ReportFileError(Prompts& prompts, const std::string& text) {
-    prompts.Message(QString::fromStdString(text), kErrorCaption, MessageIcon::kStop,
-                    MessageButtons::kOk);
+void ReportFileError(Prompts& prompts, const QString& text) {
+    prompts.Message(text, ErrorCaption(), MessageIcon::kStop, MessageButtons::kOk);
 }
 
 }  // namespace
@@ -41,8 +40,10 @@ bool FileCommands::SettleChanges() {
     if (!context_.deck.Modified()) {
         return true;
     }
-    switch (context_.prompts.Message(QStringLiteral("Save Changes ?"), QStringLiteral("Tabula"),
-                                     MessageIcon::kQuestion, MessageButtons::kYesNoCancel)) {
+    switch (context_.prompts.Message(
+        QCoreApplication::translate("tabula::FileCommands", "Save Changes ?"),
+        QCoreApplication::translate("tabula::FileCommands", "Tabula"), MessageIcon::kQuestion,
+        MessageButtons::kYesNoCancel)) {
         case Answer::kNo:
             return true;
         case Answer::kYes:
@@ -159,7 +160,7 @@ void FileCommands::ReadDeck(const QString& path, LastFile last_file) {
     document_.ShowCardCount();
     // Told after the cards are on screen: a file cut short shows what it kept.
     if (result.status != DeckReadResult::Status::kOk) {
-        ReportFileError(context_.prompts, DeckReadMessage(result, path.toStdString()));
+        ReportFileError(context_.prompts, DeckReadText(result, path));
     }
 }
 
@@ -217,7 +218,7 @@ bool FileCommands::SaveDeckAs() {
 bool FileCommands::WriteTo(const QString& path) {
     const ReplaceResult result = WriteDeckFile(FileSystemPath(path), context_.deck);
     if (!result.ok()) {
-        ReportFileError(context_.prompts, DeckWriteMessage(result, path.toStdString()));
+        ReportFileError(context_.prompts, DeckWriteText(result, path));
         return false;
     }
     context_.deck.ClearModified();
@@ -242,7 +243,7 @@ void FileCommands::Merge() {
         }
         context_.stack.RefreshStack();
         if (result.status != DeckReadResult::Status::kOk) {
-            ReportFileError(context_.prompts, DeckReadMessage(result, path->toStdString()));
+            ReportFileError(context_.prompts, DeckReadText(result, *path));
         }
     }
     context_.stack.FocusEditor();

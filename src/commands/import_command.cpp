@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "commands/command_context.h"
+#include "commands/core_messages.h"
 #include "commands/document_host.h"
 #include "commands/file_commands.h"
 #include "commands/file_dialogs.h"
@@ -16,9 +17,9 @@ namespace tabula {
 namespace {
 
 // The import speaks with the program's own name as caption: the executable's base name.
-void Tell(Prompts& prompts, const std::string& text) {
-    prompts.Message(QString::fromStdString(text), QCoreApplication::applicationName(),
-                    MessageIcon::kWarning, MessageButtons::kOk);
+void Tell(Prompts& prompts, const QString& text) {
+    prompts.Message(text, QCoreApplication::applicationName(), MessageIcon::kWarning,
+                    MessageButtons::kOk);
 }
 
 }  // namespace
@@ -42,7 +43,7 @@ void ImportCardfileFrom(FileCommands& files, const QString& path) {
         files.Document().ShowCardCount();
     }
     if (result.status != CardfileResult::Status::kOk) {
-        Tell(c.prompts, CardfileMessage(result));
+        Tell(c.prompts, CardfileText(result));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "commands/command_context.h"
+#include "commands/core_messages.h"
 #include "commands/document_host.h"
 #include "deck/deck.h"
 #include "output/devices/qt_print_device.h"
@@ -58,10 +59,8 @@ void PrintCards(CommandContext& context, const DocumentHost& document, PrintLayo
                       PrintResult::kRefused;
         }
         if (!printed) {
-            context.prompts.Message(
-                QString::fromUtf8(kPrintFailedMessage.data(),
-                                  static_cast<qsizetype>(kPrintFailedMessage.size())),
-                QCoreApplication::applicationName(), MessageIcon::kWarning, MessageButtons::kOk);
+            context.prompts.Message(PrintFailedText(), QCoreApplication::applicationName(),
+                                    MessageIcon::kWarning, MessageButtons::kOk);
         }
     }
     context.stack.FocusEditor();
