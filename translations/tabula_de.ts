@@ -595,6 +595,17 @@ Bitte überprüfen Sie Ihre E-Mail-Einrichtung in der Systemsteuerung</translati
     </message>
 </context>
 <context>
+    <name>tabula::PrintCommands</name>
+    <message>
+        <source>Index: %1</source>
+        <translation>Index: %1</translation>
+    </message>
+    <message>
+        <source>%1 - page %2</source>
+        <translation>%1 - Seite %2</translation>
+    </message>
+</context>
+<context>
     <name>tabula::ReadProblem</name>
     <message>
         <source>the file ends inside its header</source>

@@ -18,6 +18,8 @@ QString DeckWriteText(const ReplaceResult& result, const QString& path);
 QString ExportErrorText(const ReplaceResult& result, const QString& path);
 QString CardfileText(const CardfileResult& result);
 QString MailOutcomeText(const MailOutcome& outcome);  // empty when nothing is shown
+// When the mail file cannot be written (stop icon; nothing is sent), and when the chosen
+// printer cannot be opened at all (the application's name as caption, exclamation icon).
 QString MailFileErrorText();
 QString PrintFailedText();
 // The caption of the file commands' error messages.

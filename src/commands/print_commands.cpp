@@ -33,13 +33,16 @@ bool Usable(const QPrinter& printer) {
 
 PrintResult Print(PrintDevice& device, const Deck& deck, const std::string& file_name,
                   PrintLayout layout) {
+    const PrintWords words{
+        QCoreApplication::translate("tabula::PrintCommands", "Index: %1").toStdString(),
+        QCoreApplication::translate("tabula::PrintCommands", "%1 - page %2").toStdString()};
     switch (layout) {
         case PrintLayout::kCard:
-            return PrintCard(device, deck, file_name);
+            return PrintCard(device, deck, file_name, words);
         case PrintLayout::kList:
-            return PrintList(device, deck, file_name);
+            return PrintList(device, deck, file_name, words);
         case PrintLayout::kTagged:
-            return PrintTagged(device, deck, file_name);
+            return PrintTagged(device, deck, file_name, words);
     }
     return PrintResult::kRefused;
 }

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "deck/phrase.h"
+
 namespace tabula {
 
 // What stopped a read, worded to follow "card N:". The phrase is English with %1 and %2
@@ -14,7 +16,7 @@ struct ReadProblem {
     std::vector<std::string> args;
 
     bool empty() const { return phrase.empty(); }
-    std::string Text() const;
+    std::string Text() const { return FillPhrase(phrase, args); }
     bool operator==(const ReadProblem&) const = default;
 };
 

@@ -1,8 +1,8 @@
-#include "deck/read_problem.h"
+#include "deck/phrase.h"
 
 namespace tabula {
 
-std::string ReadProblem::Text() const {
+std::string FillPhrase(std::string_view phrase, const std::vector<std::string>& args) {
     std::string text;
     for (std::size_t i = 0; i < phrase.size(); ++i) {
         const char next = i + 1 < phrase.size() ? phrase[i + 1] : '\0';
