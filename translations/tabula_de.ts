@@ -310,6 +310,7 @@ Drücken Sie F1 für die Hilfe</translation>
     </message>
     <message>
         <source>%1 is cut short: %2.</source>
+        <extracomment>%1 is &quot;File Error&quot; with the file&apos;s name, %2 how many cards were read.</extracomment>
         <translation>%1 bricht vorzeitig ab: %2.</translation>
     </message>
     <message>
@@ -330,6 +331,7 @@ Drücken Sie F1 für die Hilfe</translation>
     </message>
     <message>
         <source>%1: %2.</source>
+        <extracomment>%1 is &quot;File Error&quot; with the file&apos;s name, %2 the reason.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
@@ -410,6 +412,7 @@ Bitte überprüfen Sie Ihre E-Mail-Einrichtung in der Systemsteuerung</translati
     <name>tabula::FileDialogs</name>
     <message>
         <source>Cardfile Files (*.crd) |*.crd||</source>
+        <extracomment>A file dialog&apos;s type: what the user reads, &apos;|&apos;, the names it lists, &quot;||&quot;.</extracomment>
         <translation>Cardfile-Dateien (*.crd) |*.crd||</translation>
     </message>
     <message>

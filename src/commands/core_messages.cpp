@@ -53,8 +53,10 @@ QString ReplaceErrorText(const ReplaceResult& result) {
                : QCoreApplication::translate("tabula::CoreMessages", "the file was not written");
 }
 
-// The phrases of a damaged Cardfile file, and the parts of an object they name: the library
-// words them in English, and these are marked here so that they can be translated.
+// The phrases of a damaged Cardfile file, which follow "File damaged at card N:" and speak of
+// the card, and the parts of an object they name: the library words them in English, and they
+// are marked here so that they can be translated. A phrase the library adds later shows in
+// English until it is added here.
 [[maybe_unused]] constexpr const char* kReadProblemPhrases[] = {
     QT_TRANSLATE_NOOP("tabula::ReadProblem", "the file ends inside its header"),
     QT_TRANSLATE_NOOP("tabula::ReadProblem", "the file ends inside the list of index lines"),
@@ -90,6 +92,7 @@ QString ReadProblemText(const ReadProblem& problem) {
         return QCoreApplication::translate("tabula::ReadProblem", source.c_str());
     };
     QString text = translate(problem.phrase);
+    // The arguments are names of an object's parts or numbers.
     for (const std::string& arg : problem.args) {
         text = text.arg(translate(arg));
     }
@@ -113,6 +116,7 @@ QString DeckReadText(const DeckReadResult& result, const QString& path) {
             return QCoreApplication::translate("tabula::CoreMessages",
                                                "File Error - Incompable File");
         case Status::kTruncated:
+            //: %1 is "File Error" with the file's name, %2 how many cards were read.
             return QCoreApplication::translate("tabula::CoreMessages", "%1 is cut short: %2.")
                 .arg(FileErrorText(path), CompleteCardsRead(result));
         case Status::kReadError:
@@ -150,6 +154,7 @@ QString ExportErrorText(const ReplaceResult& result, const QString& path) {
     if (result.ok()) {
         return {};
     }
+    //: %1 is "File Error" with the file's name, %2 the reason.
     return QCoreApplication::translate("tabula::CoreMessages", "%1: %2.")
         .arg(FileErrorText(path), ReplaceErrorText(result));
 }

@@ -18,6 +18,7 @@ struct KindTexts {
 KindTexts TextsOf(FileKind kind) {
     switch (kind) {
         case FileKind::kCardfile:
+            //: A file dialog's type: what the user reads, '|', the names it lists, "||".
             return {u"crd",
                     QT_TRANSLATE_NOOP("tabula::FileDialogs", "Cardfile Files (*.crd) |*.crd||")};
         case FileKind::kText:
