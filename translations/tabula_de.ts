@@ -56,6 +56,32 @@ Drücken Sie F1 für die Hilfe</translation>
     </message>
 </context>
 <context>
+    <name>tabula::CardEditor</name>
+    <message>
+        <source>1 character could not be stored and became ?</source>
+        <translation>1 Zeichen konnte nicht gespeichert werden und wurde zu ?</translation>
+    </message>
+    <message>
+        <source>%1 characters could not be stored and became ?</source>
+        <translation>%1 Zeichen konnten nicht gespeichert werden und wurden zu ?</translation>
+    </message>
+    <message>
+        <source>1 character did not fit on the card</source>
+        <translation>1 Zeichen passte nicht mehr auf die Karte</translation>
+    </message>
+    <message>
+        <source>%1 characters did not fit on the card</source>
+        <translation>%1 Zeichen passten nicht mehr auf die Karte</translation>
+    </message>
+</context>
+<context>
+    <name>tabula::CardMenuList</name>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+</context>
+<context>
     <name>tabula::Commands</name>
     <message>
         <source>&amp;New	F2</source>
@@ -367,18 +393,6 @@ Drücken Sie F1 für die Hilfe</translation>
         <translation>Datei beschädigt bei Karte %1 „%2“: %3. %4</translation>
     </message>
     <message>
-        <source>Load Fail
-There may be a problem with MAPI32.DLL</source>
-        <translation>Laden fehlgeschlagen
-Möglicherweise liegt ein Problem mit MAPI32.DLL vor</translation>
-    </message>
-    <message>
-        <source>Invalid Mapi32.DLL
-There may be a problem with MAPI32.DLL</source>
-        <translation>Ungültige Mapi32.DLL
-Möglicherweise liegt ein Problem mit MAPI32.DLL vor</translation>
-    </message>
-    <message>
         <source>Failed To Send
 Please verify your email setup in Control Panel</source>
         <translation>Senden fehlgeschlagen
@@ -396,6 +410,24 @@ Bitte überprüfen Sie Ihre E-Mail-Einrichtung in der Systemsteuerung</translati
         <source>Tabula Error...</source>
         <translation>Tabula-Fehler...</translation>
     </message>
+    <message>
+        <source>Load Fail
+The xdg-email command was not found (it comes with xdg-utils)</source>
+        <translation>Laden fehlgeschlagen
+Der Befehl xdg-email wurde nicht gefunden (er gehört zu xdg-utils)</translation>
+    </message>
+    <message>
+        <source>Load Fail
+No mail program is set for mailto links</source>
+        <translation>Laden fehlgeschlagen
+Für mailto-Links ist kein E-Mail-Programm eingestellt</translation>
+    </message>
+    <message>
+        <source>Invalid Mapi32.DLL
+The mail program cannot take messages</source>
+        <translation>Ungültige Mapi32.DLL
+Das E-Mail-Programm kann keine Nachrichten annehmen</translation>
+    </message>
 </context>
 <context>
     <name>tabula::FileCommands</name>
@@ -406,6 +438,18 @@ Bitte überprüfen Sie Ihre E-Mail-Einrichtung in der Systemsteuerung</translati
     <message>
         <source>Tabula</source>
         <translation>Tabula</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1?</source>
+        <translation>Nicht gespeicherte Änderungen an %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Overwrite it?</source>
+        <translation>%1 wurde seit dem Öffnen von einem anderen Programm geändert. Überschreiben?</translation>
     </message>
 </context>
 <context>
@@ -609,6 +653,17 @@ Bitte überprüfen Sie Ihre E-Mail-Einrichtung in der Systemsteuerung</translati
     </message>
 </context>
 <context>
+    <name>tabula::QtPrompts</name>
+    <message>
+        <source>Recover</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+</context>
+<context>
     <name>tabula::ReadProblem</name>
     <message>
         <source>the file ends inside its header</source>
@@ -685,6 +740,13 @@ Bitte überprüfen Sie Ihre E-Mail-Einrichtung in der Systemsteuerung</translati
     <message>
         <source>picture&apos;s format name</source>
         <translation>Formatname des Bildes</translation>
+    </message>
+</context>
+<context>
+    <name>tabula::StackView</name>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
     </message>
 </context>
 <context>

@@ -201,13 +201,17 @@ QString CardfileText(const CardfileResult& result) {
 
 QString MailOutcomeText(const MailOutcome& outcome) {
     switch (outcome.kind) {
+        case MailOutcome::Kind::kNoMailTool:
+            return QCoreApplication::translate(
+                "tabula::CoreMessages",
+                "Load Fail\nThe xdg-email command was not found (it comes with xdg-utils)");
         case MailOutcome::Kind::kNotLoadable:
-            return QCoreApplication::translate("tabula::CoreMessages",
-                                               "Load Fail\nThere may be a problem with MAPI32.DLL");
+            return QCoreApplication::translate(
+                "tabula::CoreMessages", "Load Fail\nNo mail program is set for mailto links");
         case MailOutcome::Kind::kNoEntryPoint:
             return QCoreApplication::translate(
                 "tabula::CoreMessages",
-                "Invalid Mapi32.DLL\nThere may be a problem with MAPI32.DLL");
+                "Invalid Mapi32.DLL\nThe mail program cannot take messages");
         case MailOutcome::Kind::kReturned:
             break;
     }

@@ -104,10 +104,14 @@ bool FileCommands::OfferRecovery(const QString& path, LastFile last_file) {
     if (!copy) {
         return false;
     }
-    const QString name = path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
+    const QString name = path.isEmpty()
+                             ? QCoreApplication::translate("tabula::FileCommands", "Untitled")
+                             : QFileInfo(path).fileName();
     const Answer answer = context_.prompts.Message(
-        QStringLiteral("Recover unsaved changes to %1?").arg(name), QStringLiteral("Tabula"),
-        MessageIcon::kQuestion, MessageButtons::kRecoverDiscard);
+        QCoreApplication::translate("tabula::FileCommands", "Recover unsaved changes to %1?")
+            .arg(name),
+        QCoreApplication::translate("tabula::FileCommands", "Tabula"), MessageIcon::kQuestion,
+        MessageButtons::kRecoverDiscard);
     if (answer != Answer::kYes) {
         // Only Discard deletes it; a question that ended otherwise (the program told to end
         // while it was open) leaves the copy for the next start.
@@ -120,7 +124,7 @@ bool FileCommands::OfferRecovery(const QString& path, LastFile last_file) {
     if (!result.Usable()) {
         // The copy stays where it is for the user to look at; the file opens as usual.
         context_.deck.ClearDeck();
-        ReportFileError(context_.prompts, DeckReadMessage(result, copy->toStdString()));
+        ReportFileError(context_.prompts, DeckReadText(result, *copy));
         return false;
     }
     // Titled with the deck's own file, so Save writes there; a Cardfile file stays imported,
@@ -180,9 +184,11 @@ bool FileCommands::SaveDeck() {
     const QString& path = document_.CurrentFile();
     if (ChangedOnDisk(path) &&
         context_.prompts.Message(
-            QStringLiteral("%1 was changed by another program since it was opened. Overwrite it?")
+            QCoreApplication::translate(
+                "tabula::FileCommands",
+                "%1 was changed by another program since it was opened. Overwrite it?")
                 .arg(QFileInfo(path).fileName()),
-            QStringLiteral("Tabula"), MessageIcon::kWarning,
+            QCoreApplication::translate("tabula::FileCommands", "Tabula"), MessageIcon::kWarning,
             MessageButtons::kYesNoDefaultNo) != Answer::kYes) {
         return false;
     }

@@ -1,5 +1,6 @@
 #include "ui/qt_prompts.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -80,8 +81,10 @@ Answer QtPrompts::Message(const QString& text, const QString& caption, MessageIc
 // window's close button, which the box has neither of.
 Answer QtPrompts::RecoverOrDiscard(const QString& text, const QString& caption, MessageIcon icon) {
     QMessageBox box(ToQt(icon), caption, text, QMessageBox::NoButton, owner_);
-    QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    QPushButton* recover = box.addButton(
+        QCoreApplication::translate("tabula::QtPrompts", "Recover"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(
+        QCoreApplication::translate("tabula::QtPrompts", "Discard"), QMessageBox::DestructiveRole);
     box.setDefaultButton(recover);
     box.exec();
     if (box.clickedButton() == recover) {

@@ -51,8 +51,8 @@ TEST(CoreMessagesTest, TheEnglishTextsAreTheLibrariesOwn) {
             }
         }
     }
-    for (const auto kind : {MailOutcome::Kind::kReturned, MailOutcome::Kind::kNotLoadable,
-                            MailOutcome::Kind::kNoEntryPoint}) {
+    for (const auto kind : {MailOutcome::Kind::kReturned, MailOutcome::Kind::kNoMailTool,
+                            MailOutcome::Kind::kNotLoadable, MailOutcome::Kind::kNoEntryPoint}) {
         for (const int code : {MailOutcome::kSent, MailOutcome::kCancelled, MailOutcome::kFailed,
                                MailOutcome::kLogonFailed, 17}) {
             const MailOutcome outcome{kind, code};
