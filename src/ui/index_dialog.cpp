@@ -71,8 +71,7 @@ void IndexDialog::OnEdited(const QString& text) {
 void IndexDialog::accept() {
     if (edit_->text().size() > kMaxLength) {
         prompts_.Message(tr("An index holds at most 41 characters. Please shorten it."),
-                         tr("Tabula Warning"), MessageIcon::kWarning,
-                         MessageButtons::kOk);
+                         tr("Tabula Warning"), MessageIcon::kWarning, MessageButtons::kOk);
         edit_->setFocus();
         return;
     }
