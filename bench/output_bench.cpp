@@ -41,7 +41,7 @@ class CountingDevice final : public PrintDevice, public Pen {
     int x_ = 0;
 };
 
-using Layout = PrintResult (*)(PrintDevice&, const Deck&, std::string_view);
+using Layout = PrintResult (*)(PrintDevice&, const Deck&, std::string_view, const PrintWords&);
 
 // Print > List, and Print > Tag with about one card in ten tagged: every card is looked at,
 // every tagged one planned with FlowText and drawn.
@@ -50,7 +50,7 @@ void BM_PrintLayout(benchmark::State& state, Layout layout) {
     long pages = 0;
     for (auto _ : state) {
         CountingDevice device;
-        benchmark::DoNotOptimize(layout(device, deck, "/home/user/cards.tbx"));
+        benchmark::DoNotOptimize(layout(device, deck, "/home/user/cards.tbx", {}));
         pages = device.pages;
     }
     state.counters["pages"] = static_cast<double>(pages);

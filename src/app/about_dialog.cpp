@@ -9,7 +9,7 @@
 namespace tabula {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Tabula..."));
+    setWindowTitle(tr("About Tabula..."));
     setFont(DialogFont());
     const DialogUnits du(font());
     setFixedSize(du.X(217), du.Y(74));
@@ -19,13 +19,14 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     icon->move(du.X(17), du.Y(15));
     icon->resize(32, 32);
 
-    auto* text = new QLabel(QStringLiteral("Tabula " TABULA_VERSION ", a card file\n"
-                                           "Keeps index cards in order\n"
-                                           "Press F1 for help"),
+    auto* text = new QLabel(tr("Tabula %1, a card file\n"
+                               "Keeps index cards in order\n"
+                               "Press F1 for help")
+                                .arg(QStringLiteral(TABULA_VERSION)),
                             this);
     text->setGeometry(du.Rect(47, 9, 122, 30));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(du.Rect(82, 50, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/program_icon.h"
 #include "app/termination_signals.h"
+#include "app/translations.h"
 #include "commands/file_commands.h"
 #include "deck/deck.h"
 #include "output/devices/xdg_email_transport.h"
@@ -80,6 +81,7 @@ int RunTabula(int argc, char** argv) {
 
     QApplication app(argc, argv);
     InitResources();
+    InstallTranslations(app);
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     QApplication::setApplicationName(name);
     QApplication::setWindowIcon(ProgramIcon());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <span>
 #include <string_view>
 
@@ -18,14 +19,18 @@ struct CommandState {
     bool mail_available = false;
 };
 
+// The texts are the English source texts of the translation context "tabula::Commands";
+// MenuText and PromptText give them in the user's language.
 struct CommandEntry {
     CommandId id;
-    std::string_view menu_text;            // '&' marks the mnemonic, '\t' the shortcut's name
-    std::string_view prompt;               // shown in the status bar while the item is highlighted
+    const char* menu_text;                 // '&' marks the mnemonic, '\t' the shortcut's name
+    const char* prompt;                    // shown in the status bar while the item is highlighted
     bool (*enabled)(const CommandState&);  // read before a menu opens and before each run
 };
 
 std::span<const CommandEntry> AllCommands();
 bool IsEnabled(CommandId id, const CommandState& state);
+QString MenuText(const CommandEntry& entry);
+QString PromptText(const CommandEntry& entry);
 
 }  // namespace tabula

@@ -10,18 +10,18 @@
 namespace tabula {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Tabula Help"));
+    setWindowTitle(tr("Tabula Help"));
     // Follows the pages' relative links itself, within the resources.
     browser_ = new QTextBrowser(this);
 
     auto* tools = new QToolBar(this);
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    contents_ = tools->addAction(QStringLiteral("Contents"));
+    contents_ = tools->addAction(tr("Contents"));
     contents_->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Home), QKeySequence(Qt::Key_F1)});
-    back_ = tools->addAction(QStringLiteral("Back"));
+    back_ = tools->addAction(tr("Back"));
     back_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
     back_->setEnabled(false);
-    forward_ = tools->addAction(QStringLiteral("Forward"));
+    forward_ = tools->addAction(tr("Forward"));
     forward_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     forward_->setEnabled(false);
     for (QAction* action : {contents_, back_, forward_}) {
@@ -37,7 +37,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     // The title bar names the page, so the window can be told apart in the task bar.
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = browser_->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Tabula Help") : title);
+        setWindowTitle(title.isEmpty() ? tr("Tabula Help") : title);
     });
     auto* close_key = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close_key, &QShortcut::activated, this, &QWidget::close);

@@ -58,7 +58,7 @@ MainWindow::MainWindow(Deck& deck, Settings& settings, Prompts& prompts, MailTra
     deck_.SetChangeObserver([this] { files_->Recovery().Schedule(); });
     new DeckDropFilter(this, [this](const QString& path) { files_->OpenDeck(path); });
     ApplyPlacement();
-    setWindowTitle(QStringLiteral("Tabula - Untitled"));
+    setWindowTitle(tr("Tabula - Untitled"));
     setWindowIcon(ProgramIcon());
     client_->setAutoFillBackground(true);
     client_->setBackgroundRole(QPalette::Base);
@@ -103,12 +103,8 @@ void MainWindow::RecheckMail() {
 
 void MainWindow::BuildActions() {
     for (const CommandEntry& entry : AllCommands()) {
-        auto* action =
-            new QAction(QString::fromUtf8(entry.menu_text.data(),
-                                          static_cast<qsizetype>(entry.menu_text.size())),
-                        this);
-        action->setStatusTip(
-            QString::fromUtf8(entry.prompt.data(), static_cast<qsizetype>(entry.prompt.size())));
+        auto* action = new QAction(MenuText(entry), this);
+        action->setStatusTip(PromptText(entry));
         const CommandId id = entry.id;
         connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
         actions_[id] = action;
@@ -218,8 +214,7 @@ int MainWindow::ClientHeight() const {
 
 void MainWindow::SetCurrentFile(const QString& path) {
     current_file_ = path;
-    setWindowTitle(path.isEmpty() ? QStringLiteral("Tabula - Untitled")
-                                  : QStringLiteral("Tabula - %1").arg(path));
+    setWindowTitle(path.isEmpty() ? tr("Tabula - Untitled") : tr("Tabula - %1").arg(path));
 }
 
 void MainWindow::ShowCardCount() {

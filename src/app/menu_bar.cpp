@@ -1,5 +1,6 @@
 #include "app/menu_bar.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
@@ -31,13 +32,17 @@ class MenuStyle : public QProxyStyle {
     }
 };
 
+QString Translated(const char* title) {
+    return QCoreApplication::translate("tabula::MenuBar", title);
+}
+
 void Fill(QMenu* menu, std::initializer_list<Entry> entries,
           const std::function<QAction*(CommandId)>& action,
           const std::function<void(QMenu*)>& on_open) {
     on_open(menu);
     for (const Entry& e : entries) {
         if (e.submenu) {
-            QMenu* sub = menu->addMenu(QString::fromUtf8(e.submenu));
+            QMenu* sub = menu->addMenu(Translated(e.submenu));
             on_open(sub);
             for (const CommandId id : e.items) {
                 sub->addAction(action(id));
@@ -61,23 +66,27 @@ void BuildMenuBar(QMenuBar* bar, const std::function<QAction*(CommandId)>& actio
         menu->setStyle(style);
         each_menu(menu);
     };
-    Fill(bar->addMenu(QStringLiteral("&File")),
+    Fill(bar->addMenu(Translated(QT_TRANSLATE_NOOP("tabula::MenuBar", "&File"))),
          {{kNew},
           {kOpen},
           {kSave},
           {kSaveAs},
           {kMerge},
           kSeparator,
-          {std::nullopt, "&Import", {kImportCardfile}},
-          {std::nullopt, "Export", {kExportText, kExportCsv}},
+          {std::nullopt, QT_TRANSLATE_NOOP("tabula::MenuBar", "&Import"), {kImportCardfile}},
+          {std::nullopt, QT_TRANSLATE_NOOP("tabula::MenuBar", "Export"), {kExportText, kExportCsv}},
           kSeparator,
-          {std::nullopt, "&Print", {kPrintCard, kPrintList, kPrintTag}},
+          {std::nullopt,
+           QT_TRANSLATE_NOOP("tabula::MenuBar", "&Print"),
+           {kPrintCard, kPrintList, kPrintTag}},
           kSeparator,
-          {std::nullopt, "Sen&d", {kSendCard, kSendList, kSendTag}},
+          {std::nullopt,
+           QT_TRANSLATE_NOOP("tabula::MenuBar", "Sen&d"),
+           {kSendCard, kSendList, kSendTag}},
           kSeparator,
           {kExit}},
          action, on_open);
-    Fill(bar->addMenu(QStringLiteral("&Edit")),
+    Fill(bar->addMenu(Translated(QT_TRANSLATE_NOOP("tabula::MenuBar", "&Edit"))),
          {{kUndo},
           kSeparator,
           {kCut},
@@ -89,11 +98,12 @@ void BuildMenuBar(QMenuBar* bar, const std::function<QAction*(CommandId)>& actio
           {kGoTo},
           {kFind}},
          action, on_open);
-    Fill(bar->addMenu(QStringLiteral("&Card")), {{kAdd}, kSeparator, {kDelete}, kSeparator, {kTag}},
+    Fill(bar->addMenu(Translated(QT_TRANSLATE_NOOP("tabula::MenuBar", "&Card"))),
+         {{kAdd}, kSeparator, {kDelete}, kSeparator, {kTag}}, action, on_open);
+    Fill(bar->addMenu(Translated(QT_TRANSLATE_NOOP("tabula::MenuBar", "&Window"))), {{kRestore}},
          action, on_open);
-    Fill(bar->addMenu(QStringLiteral("&Window")), {{kRestore}}, action, on_open);
-    Fill(bar->addMenu(QStringLiteral("&Help")), {{kHelpContents}, kSeparator, {kAbout}}, action,
-         on_open);
+    Fill(bar->addMenu(Translated(QT_TRANSLATE_NOOP("tabula::MenuBar", "&Help"))),
+         {{kHelpContents}, kSeparator, {kAbout}}, action, on_open);
 }
 
 }  // namespace tabula

@@ -8,8 +8,6 @@ namespace tabula {
 
 namespace {
 
-const QString kReady = QStringLiteral("Ready");
-
 QLabel* Indicator(QStatusBar* bar, const QString& widest) {
     auto* label = new QLabel(bar);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -21,20 +19,24 @@ QLabel* Indicator(QStatusBar* bar, const QString& widest) {
 
 }  // namespace
 
+QString StatusPanes::Ready() {
+    return tr("Ready");
+}
+
 StatusPanes::StatusPanes(QStatusBar* bar) : QObject(bar) {
     bar->setSizeGripEnabled(true);
-    message_ = new QLabel(kReady, bar);
+    message_ = new QLabel(Ready(), bar);
     bar->addWidget(message_, 1);
-    count_ = Indicator(bar, QStringLiteral("999 Cards"));
-    count_->setText(QStringLiteral("0 Cards"));
-    caps_ = Indicator(bar, QStringLiteral("CAPS"));
-    num_ = Indicator(bar, QStringLiteral("NUM"));
-    ovr_ = Indicator(bar, QStringLiteral("OVR"));
+    count_ = Indicator(bar, CountText(999));
+    count_->setText(CountText(0));
+    caps_ = Indicator(bar, tr("CAPS"));
+    num_ = Indicator(bar, tr("NUM"));
+    ovr_ = Indicator(bar, tr("OVR"));
 
     count_timer_.setInterval(kCountIntervalMs);
     message_timer_.setInterval(kMessageIntervalMs);
     message_timer_.setSingleShot(true);
-    connect(&message_timer_, &QTimer::timeout, this, [this] { message_->setText(kReady); });
+    connect(&message_timer_, &QTimer::timeout, this, [this] { message_->setText(Ready()); });
 }
 
 void StatusPanes::ShowStatusMessage(const QString& text) {
@@ -43,7 +45,11 @@ void StatusPanes::ShowStatusMessage(const QString& text) {
 }
 
 void StatusPanes::ShowPrompt(const QString& text) {
-    message_->setText(text.isEmpty() ? kReady : text);
+    message_->setText(text.isEmpty() ? Ready() : text);
+}
+
+QString StatusPanes::CountText(int count) {
+    return tr("%n Cards", nullptr, count);
 }
 
 void StatusPanes::ShowWork(const QString& text) {
@@ -53,16 +59,16 @@ void StatusPanes::ShowWork(const QString& text) {
 }
 
 void StatusPanes::SetCount(int count) {
-    count_->setText(QStringLiteral("%1 Cards").arg(count));
+    count_->setText(CountText(count));
 }
 
 void StatusPanes::SetLocks(bool caps, bool num) {
-    caps_->setText(caps ? QStringLiteral("CAPS") : QString());
-    num_->setText(num ? QStringLiteral("NUM") : QString());
+    caps_->setText(caps ? tr("CAPS") : QString());
+    num_->setText(num ? tr("NUM") : QString());
 }
 
 void StatusPanes::SetOvertype(bool on) {
-    ovr_->setText(on ? QStringLiteral("OVR") : QString());
+    ovr_->setText(on ? tr("OVR") : QString());
 }
 
 QString StatusPanes::Message() const {

@@ -38,6 +38,9 @@ class StatusPanes : public QObject {
     QTimer& MessageTimer() { return message_timer_; }
 
   private:
+    static QString Ready();
+    static QString CountText(int count);
+
     QLabel* message_;
     QLabel* count_;
     QLabel* caps_;

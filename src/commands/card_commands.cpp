@@ -1,5 +1,6 @@
 #include "commands/card_commands.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 
@@ -16,10 +17,12 @@ namespace tabula {
 
 namespace {
 
-const QString kWarning = QStringLiteral("Tabula Warning");
-
-void Warn(CommandContext& c, const QString& text, const QString& caption = kWarning) {
-    c.prompts.Message(text, caption, MessageIcon::kWarning, MessageButtons::kOk);
+void Warn(CommandContext& c, const QString& text, const QString& caption = {}) {
+    c.prompts.Message(text,
+                      caption.isEmpty()
+                          ? QCoreApplication::translate("tabula::CardCommands", "Tabula Warning")
+                          : caption,
+                      MessageIcon::kWarning, MessageButtons::kOk);
 }
 
 // The text as the 42-byte index field would hold it.
@@ -34,7 +37,7 @@ void AddCard(CommandContext& c) {
     if (text) {
         const std::string index = AsIndexField(*text);
         if (index.empty()) {
-            Warn(c, QStringLiteral("Did Not Create Card"));
+            Warn(c, QCoreApplication::translate("tabula::CardCommands", "Did Not Create Card"));
             return;
         }
         c.deck.CreateCard(index);
@@ -54,7 +57,7 @@ void EditIndex(CommandContext& c, IndexOrigin origin) {
         c.prompts.IndexText(IndexMode::kEditIndex, std::string(c.deck.Front().Index()));
     const std::string index = text ? AsIndexField(*text) : std::string();
     if (text && index.empty()) {
-        Warn(c, QStringLiteral("Did Not Change Text"));
+        Warn(c, QCoreApplication::translate("tabula::CardCommands", "Did Not Change Text"));
     } else {
         if (text) {
             c.deck.SetFrontIndex(index);
@@ -80,7 +83,8 @@ void GoToCard(CommandContext& c) {
     }
     const std::string wanted = AsIndexField(*text);
     if (wanted.empty()) {
-        Warn(c, QStringLiteral("Text Not Found"), QStringLiteral("Tabula Warning..."));
+        Warn(c, QCoreApplication::translate("tabula::CardCommands", "Text Not Found"),
+             QCoreApplication::translate("tabula::CardCommands", "Tabula Warning..."));
         return;
     }
     const int found = FindGoToMatch(c.deck, wanted);
@@ -88,7 +92,8 @@ void GoToCard(CommandContext& c) {
         c.stack.BringToFront(found);
         return;
     }
-    Warn(c, QStringLiteral("\"%1\" Not Found").arg(CardToQString(wanted)));
+    Warn(c, QCoreApplication::translate("tabula::CardCommands", "\"%1\" Not Found")
+                .arg(CardToQString(wanted)));
     c.stack.FocusEditor();
 }
 
@@ -96,10 +101,11 @@ void DeleteCard(CommandContext& c) {
     if (c.deck.Empty()) {
         return;
     }
-    const QString question =
-        QStringLiteral("Delete \"%1\" ?").arg(CardToQString(c.deck.Front().Index()));
-    if (c.prompts.Message(question, QStringLiteral("Delete Card"), MessageIcon::kQuestion,
-                          MessageButtons::kYesNo) == Answer::kYes) {
+    const QString question = QCoreApplication::translate("tabula::CardCommands", "Delete \"%1\" ?")
+                                 .arg(CardToQString(c.deck.Front().Index()));
+    if (c.prompts.Message(question,
+                          QCoreApplication::translate("tabula::CardCommands", "Delete Card"),
+                          MessageIcon::kQuestion, MessageButtons::kYesNo) == Answer::kYes) {
         c.deck.RemoveFrontCard();
         c.stack.RefreshStack();
     }

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "commands/command_context.h"
+#include "commands/core_messages.h"
 #include "commands/file_commands.h"
 #include "commands/file_dialogs.h"
 #include "commands/long_work.h"
@@ -26,13 +27,13 @@ void Export(CommandContext& c, const Settings& settings, DocumentHost& document,
     if (chosen) {
         const QString path = WithDefaultExtension(*chosen, QStringLiteral("txt"));
         const ReplaceResult result = [&] {
-            const LongWork work(document, WorkText(QStringLiteral("Exporting"), path),
-                                std::int64_t{c.deck.Count()} * kDeckRecordSize);
+            const LongWork work(
+                document, WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Exporting %1…"), path),
+                std::int64_t{c.deck.Count()} * kDeckRecordSize);
             return write(FileSystemPath(path), c.deck);
         }();
         if (!result.ok()) {
-            c.prompts.Message(QString::fromStdString(ExportMessage(result, path.toStdString())),
-                              QStringLiteral("Tabula Error..."), MessageIcon::kStop,
+            c.prompts.Message(ExportErrorText(result, path), ErrorCaption(), MessageIcon::kStop,
                               MessageButtons::kOk);
         }
     }

@@ -1,10 +1,12 @@
 #include "commands/file_commands.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdint>
 
 #include "commands/command_context.h"
+#include "commands/core_messages.h"
 #include "commands/document_host.h"
 #include "commands/file_dialogs.h"
 #include "commands/import_command.h"
@@ -20,11 +22,8 @@ namespace tabula {
 
 namespace {
 
-const QString kErrorCaption = QStringLiteral("Tabula Error...");
-
-void ReportFileError(Prompts& prompts, const std::string& text) {
-    prompts.Message(QString::fromStdString(text), kErrorCaption, MessageIcon::kStop,
-                    MessageButtons::kOk);
+void ReportFileError(Prompts& prompts, const QString& text) {
+    prompts.Message(text, ErrorCaption(), MessageIcon::kStop, MessageButtons::kOk);
 }
 
 // 0 for a file that cannot be measured: its reading fails at once.
@@ -50,8 +49,10 @@ bool FileCommands::SettleChanges() {
     if (!context_.deck.Modified()) {
         return true;
     }
-    switch (context_.prompts.Message(QStringLiteral("Save Changes ?"), QStringLiteral("Tabula"),
-                                     MessageIcon::kQuestion, MessageButtons::kYesNoCancel)) {
+    switch (context_.prompts.Message(
+        QCoreApplication::translate("tabula::FileCommands", "Save Changes ?"),
+        QCoreApplication::translate("tabula::FileCommands", "Tabula"), MessageIcon::kQuestion,
+        MessageButtons::kYesNoCancel)) {
         case Answer::kNo:
             return true;
         case Answer::kYes:
@@ -117,10 +118,14 @@ bool FileCommands::OfferRecovery(const QString& path, LastFile last_file) {
     if (!copy) {
         return false;
     }
-    const QString name = path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
+    const QString name = path.isEmpty()
+                             ? QCoreApplication::translate("tabula::FileCommands", "Untitled")
+                             : QFileInfo(path).fileName();
     const Answer answer = context_.prompts.Message(
-        QStringLiteral("Recover unsaved changes to %1?").arg(name), QStringLiteral("Tabula"),
-        MessageIcon::kQuestion, MessageButtons::kRecoverDiscard);
+        QCoreApplication::translate("tabula::FileCommands", "Recover unsaved changes to %1?")
+            .arg(name),
+        QCoreApplication::translate("tabula::FileCommands", "Tabula"), MessageIcon::kQuestion,
+        MessageButtons::kRecoverDiscard);
     if (answer != Answer::kYes) {
         // Only Discard deletes it; a question that ended otherwise (the program told to end
         // while it was open) leaves the copy for the next start.
@@ -134,7 +139,7 @@ bool FileCommands::OfferRecovery(const QString& path, LastFile last_file) {
     if (!result.Usable()) {
         // The copy stays where it is for the user to look at; the file opens as usual.
         context_.deck.ClearDeck();
-        ReportFileError(context_.prompts, DeckReadMessage(result, copy->toStdString()));
+        ReportFileError(context_.prompts, DeckReadText(result, *copy));
         return false;
     }
     // Titled with the deck's own file, so Save writes there; a Cardfile file stays imported,
@@ -160,7 +165,7 @@ void FileCommands::ReadDeck(const QString& path, LastFile last_file) {
     // at the next Save, never missed.
     const std::optional<FileStamp> stamp = ReadFileStamp(file);
     const std::int64_t size = FileSize(file);
-    const QString text = WorkText(QStringLiteral("Reading"), path);
+    const QString text = WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Reading %1…"), path);
     Deck read;
     DeckReadResult result;
     {
@@ -193,7 +198,7 @@ void FileCommands::ReadDeck(const QString& path, LastFile last_file) {
     document_.ShowCardCount();
     // Told after the cards are on screen: a file cut short shows what it kept.
     if (result.status != DeckReadResult::Status::kOk) {
-        ReportFileError(context_.prompts, DeckReadMessage(result, path.toStdString()));
+        ReportFileError(context_.prompts, DeckReadText(result, path));
     }
 }
 
@@ -213,9 +218,11 @@ bool FileCommands::SaveDeck() {
     const QString& path = document_.CurrentFile();
     if (ChangedOnDisk(path) &&
         context_.prompts.Message(
-            QStringLiteral("%1 was changed by another program since it was opened. Overwrite it?")
+            QCoreApplication::translate(
+                "tabula::FileCommands",
+                "%1 was changed by another program since it was opened. Overwrite it?")
                 .arg(QFileInfo(path).fileName()),
-            QStringLiteral("Tabula"), MessageIcon::kWarning,
+            QCoreApplication::translate("tabula::FileCommands", "Tabula"), MessageIcon::kWarning,
             MessageButtons::kYesNoDefaultNo) != Answer::kYes) {
         return false;
     }
@@ -250,12 +257,13 @@ bool FileCommands::SaveDeckAs() {
 // the deck keeps its name and its changes.
 bool FileCommands::WriteTo(const QString& path) {
     const ReplaceResult result = [&] {
-        const LongWork work(document_, WorkText(QStringLiteral("Saving"), path),
+        const LongWork work(document_,
+                            WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Saving %1…"), path),
                             std::int64_t{context_.deck.Count()} * kDeckRecordSize);
         return WriteDeckFile(FileSystemPath(path), context_.deck);
     }();
     if (!result.ok()) {
-        ReportFileError(context_.prompts, DeckWriteMessage(result, path.toStdString()));
+        ReportFileError(context_.prompts, DeckWriteText(result, path));
         return false;
     }
     context_.deck.ClearModified();
@@ -276,8 +284,9 @@ void FileCommands::Merge() {
         const bool was_clean = deck.Empty() && !deck.Modified();
         const std::filesystem::path file = FileSystemPath(*path);
         const DeckReadResult result = [&] {
-            const LongWork work(document_, WorkText(QStringLiteral("Merging"), *path),
-                                FileSize(file));
+            const LongWork work(
+                document_, WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Merging %1…"), *path),
+                FileSize(file));
             return ReadDeckFile(file, deck);
         }();
         if (result.cards_read > 0 && !was_clean) {
@@ -285,7 +294,7 @@ void FileCommands::Merge() {
         }
         context_.stack.RefreshStack();
         if (result.status != DeckReadResult::Status::kOk) {
-            ReportFileError(context_.prompts, DeckReadMessage(result, path->toStdString()));
+            ReportFileError(context_.prompts, DeckReadText(result, *path));
         }
     }
     context_.stack.FocusEditor();

@@ -1,5 +1,6 @@
 #include "commands/file_dialogs.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -11,19 +12,22 @@ namespace {
 
 struct KindTexts {
     const char16_t* extension;
-    const char16_t* filter_list;
+    const char* filter_list;  // "description|pattern||", translated whole
 };
 
 KindTexts TextsOf(FileKind kind) {
     switch (kind) {
         case FileKind::kCardfile:
-            return {u"crd", u"Cardfile Files (*.crd) |*.crd||"};
+            //: A file dialog's type: what the user reads, '|', the names it lists, "||".
+            return {u"crd",
+                    QT_TRANSLATE_NOOP("tabula::FileDialogs", "Cardfile Files (*.crd) |*.crd||")};
         case FileKind::kText:
-            return {u"txt", u"Text Files (*.txt) |*.txt||"};
+            return {u"txt",
+                    QT_TRANSLATE_NOOP("tabula::FileDialogs", "Text Files (*.txt) |*.txt||")};
         case FileKind::kDeck:
             break;
     }
-    return {u"tbx", u"Tabula Files (*.tbx) |*.tbx||"};
+    return {u"tbx", QT_TRANSLATE_NOOP("tabula::FileDialogs", "Tabula Files (*.tbx) |*.tbx||")};
 }
 
 }  // namespace
@@ -56,7 +60,8 @@ FileDialogRequest FileRequest(FileKind kind, bool save, const Settings& settings
     FileDialogRequest request;
     request.default_extension = QString::fromUtf16(texts.extension);
     request.initial_name = QStringLiteral("*.") + request.default_extension;
-    request.filters = ParseFilterList(QString::fromUtf16(texts.filter_list));
+    request.filters =
+        ParseFilterList(QCoreApplication::translate("tabula::FileDialogs", texts.filter_list));
     request.initial_folder =
         InitialFolder(settings.Value(QString::fromUtf8(kLastFileKey)).value_or(QString()));
     request.must_exist = !save;

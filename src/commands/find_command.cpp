@@ -83,8 +83,8 @@ void FindCommand::FindNext() {
         context_.stack.FocusEditor();
         return;
     }
-    context_.prompts.Message(QStringLiteral("End of Selection"), QStringLiteral("Tabula Info"),
-                             MessageIcon::kWarning, MessageButtons::kOk);
+    context_.prompts.Message(tr("End of Selection"), tr("Tabula Info"), MessageIcon::kWarning,
+                             MessageButtons::kOk);
 }
 
 void FindCommand::Select(std::string_view body, const FindPass::Hit& hit) {

@@ -16,36 +16,36 @@ namespace tabula {
 FindDialog::FindDialog(QWidget* owner) : QDialog(owner) {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
     setFont(DialogFont());
     const DialogUnits du(font());
     setFixedSize(du.X(236), du.Y(62));
 
-    auto* label = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    auto* label = new QLabel(tr("Fi&nd what:"), this);
     label->setGeometry(du.Rect(4, 8, 42, 8));
     edit_ = new QLineEdit(this);
     edit_->setGeometry(du.Rect(47, 7, 128, 12));
     edit_->setMaxLength(kMaxLength);
     label->setBuddy(edit_);
 
-    whole_word_ = new QCheckBox(QStringLiteral("Match &whole word only"), this);
+    whole_word_ = new QCheckBox(tr("Match &whole word only"), this);
     whole_word_->setGeometry(du.Rect(4, 26, 100, 12));
-    match_case_ = new QCheckBox(QStringLiteral("Match &case"), this);
+    match_case_ = new QCheckBox(tr("Match &case"), this);
     match_case_->setGeometry(du.Rect(4, 42, 64, 12));
 
-    auto* direction = new QGroupBox(QStringLiteral("Direction"), this);
+    auto* direction = new QGroupBox(tr("Direction"), this);
     direction->setGeometry(du.Rect(107, 26, 68, 28));
-    up_ = new QRadioButton(QStringLiteral("&Up"), direction);
+    up_ = new QRadioButton(tr("&Up"), direction);
     up_->setGeometry(du.Rect(4, 12, 25, 12));
-    down_ = new QRadioButton(QStringLiteral("&Down"), direction);
+    down_ = new QRadioButton(tr("&Down"), direction);
     down_->setGeometry(du.Rect(31, 12, 35, 12));
     down_->setChecked(true);
 
-    find_next_ = new QPushButton(QStringLiteral("&Find Next"), this);
+    find_next_ = new QPushButton(tr("&Find Next"), this);
     find_next_->setGeometry(du.Rect(182, 5, 50, 14));
     find_next_->setDefault(true);
     find_next_->setEnabled(false);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setGeometry(du.Rect(182, 23, 50, 14));
 
     connect(find_next_, &QPushButton::clicked, this, &FindDialog::findNextRequested);

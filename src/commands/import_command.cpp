@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "commands/command_context.h"
+#include "commands/core_messages.h"
 #include "commands/document_host.h"
 #include "commands/file_commands.h"
 #include "commands/file_dialogs.h"
@@ -19,9 +20,9 @@ namespace tabula {
 namespace {
 
 // The import speaks with the program's own name as caption: the executable's base name.
-void Tell(Prompts& prompts, const std::string& text) {
-    prompts.Message(QString::fromStdString(text), QCoreApplication::applicationName(),
-                    MessageIcon::kWarning, MessageButtons::kOk);
+void Tell(Prompts& prompts, const QString& text) {
+    prompts.Message(text, QCoreApplication::applicationName(), MessageIcon::kWarning,
+                    MessageButtons::kOk);
 }
 
 }  // namespace
@@ -33,7 +34,8 @@ void ImportCardfileFrom(FileCommands& files, const QString& path) {
         const std::filesystem::path file = FileSystemPath(path);
         std::error_code ec;
         const std::uintmax_t size = std::filesystem::file_size(file, ec);
-        const LongWork work(files.Document(), WorkText(QStringLiteral("Importing"), path),
+        const LongWork work(files.Document(),
+                            WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Importing %1…"), path),
                             ec ? 0 : static_cast<std::int64_t>(size));
         if (const auto bytes = ReadWholeFile(file)) {
             result = ReadCardfile(*bytes, c.deck);
@@ -52,7 +54,7 @@ void ImportCardfileFrom(FileCommands& files, const QString& path) {
         files.Document().ShowCardCount();
     }
     if (result.status != CardfileResult::Status::kOk) {
-        Tell(c.prompts, CardfileMessage(result));
+        Tell(c.prompts, CardfileText(result));
     }
 }
 

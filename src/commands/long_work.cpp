@@ -1,5 +1,6 @@
 #include "commands/long_work.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "commands/document_host.h"
@@ -11,9 +12,11 @@ LongWorkSizes& LongWorkLimits() {
     return sizes;
 }
 
-QString WorkText(const QString& verb, const QString& path) {
-    const QString name = path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
-    return QStringLiteral("%1 %2\u2026").arg(verb, name);
+QString WorkText(const char* phrase, const QString& path) {
+    const QString name = path.isEmpty()
+                             ? QCoreApplication::translate("tabula::LongWork", "Untitled")
+                             : QFileInfo(path).fileName();
+    return QCoreApplication::translate("tabula::LongWork", phrase).arg(name);
 }
 
 LongWork::LongWork(DocumentHost& document, const QString& text, std::int64_t bytes) {

@@ -18,8 +18,9 @@ struct LongWorkSizes {
 };
 LongWorkSizes& LongWorkLimits();
 
-// "Reading cards.tbx…": the verb and the file name without its folder; "Untitled" for none.
-QString WorkText(const QString& verb, const QString& path);
+// "Reading cards.tbx…": a phrase marked in the tabula::LongWork context with %1 for the file
+// name without its folder ("Untitled" for none), translated here.
+QString WorkText(const char* phrase, const QString& path);
 
 // While it lives, work on more than busy_bytes shows the wait cursor and its text in the
 // first status pane; both go when it ends.

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "commands/command_context.h"
+#include "commands/core_messages.h"
 #include "commands/document_host.h"
 #include "commands/file_commands.h"
 #include "deck/deck.h"
@@ -20,10 +21,6 @@
 namespace tabula {
 
 namespace {
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // While the mail program has the message, the main window takes no input: the deck must not
 // change under a command that is still running, and the window must not close.
@@ -53,8 +50,8 @@ std::optional<std::filesystem::path> WriteAttachment(CommandContext& c,
         }
     }
     if (!path) {
-        c.prompts.Message(FromView(kMailFileErrorMessage), FromView(kMailFileErrorCaption),
-                          MessageIcon::kStop, MessageButtons::kOk);
+        c.prompts.Message(MailFileErrorText(), ErrorCaption(), MessageIcon::kStop,
+                          MessageButtons::kOk);
     }
     return path;
 }
@@ -80,9 +77,9 @@ void SendCards(CommandContext& c, const DocumentHost& document, MailTransport& m
         std::error_code ignored;
         std::filesystem::remove(*attachment, ignored);
     }
-    if (const std::string_view text = MailOutcomeMessage(outcome); !text.empty()) {
-        c.prompts.Message(FromView(text), QCoreApplication::applicationName(),
-                          MessageIcon::kWarning, MessageButtons::kOk);
+    if (const QString text = MailOutcomeText(outcome); !text.isEmpty()) {
+        c.prompts.Message(text, QCoreApplication::applicationName(), MessageIcon::kWarning,
+                          MessageButtons::kOk);
     }
     c.stack.FocusEditor();
 }

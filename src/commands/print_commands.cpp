@@ -7,6 +7,7 @@
 #include <string>
 
 #include "commands/command_context.h"
+#include "commands/core_messages.h"
 #include "commands/document_host.h"
 #include "commands/long_work.h"
 #include "deck/deck.h"
@@ -38,13 +39,16 @@ bool Usable(const QPrinter& printer) {
 
 PrintResult Print(PrintDevice& device, const Deck& deck, const std::string& file_name,
                   PrintLayout layout) {
+    const PrintWords words{
+        QCoreApplication::translate("tabula::PrintCommands", "Index: %1").toStdString(),
+        QCoreApplication::translate("tabula::PrintCommands", "%1 - page %2").toStdString()};
     switch (layout) {
         case PrintLayout::kCard:
-            return PrintCard(device, deck, file_name);
+            return PrintCard(device, deck, file_name, words);
         case PrintLayout::kList:
-            return PrintList(device, deck, file_name);
+            return PrintList(device, deck, file_name, words);
         case PrintLayout::kTagged:
-            return PrintTagged(device, deck, file_name);
+            return PrintTagged(device, deck, file_name, words);
     }
     return PrintResult::kRefused;
 }
@@ -61,17 +65,16 @@ void PrintCards(CommandContext& context, DocumentHost& document, PrintLayout lay
         if (Usable(printer)) {
             const std::int64_t cards = layout == PrintLayout::kCard ? 1 : context.deck.Count();
             const LongWork work(document,
-                                WorkText(QStringLiteral("Printing"), document.CurrentFile()),
+                                WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Printing %1…"),
+                                         document.CurrentFile()),
                                 cards * kPrintCostPerCard);
             QtPrintDevice device(printer);
             printed = Print(device, context.deck, document.CurrentFile().toStdString(), layout) !=
                       PrintResult::kRefused;
         }
         if (!printed) {
-            context.prompts.Message(
-                QString::fromUtf8(kPrintFailedMessage.data(),
-                                  static_cast<qsizetype>(kPrintFailedMessage.size())),
-                QCoreApplication::applicationName(), MessageIcon::kWarning, MessageButtons::kOk);
+            context.prompts.Message(PrintFailedText(), QCoreApplication::applicationName(),
+                                    MessageIcon::kWarning, MessageButtons::kOk);
         }
     }
     context.stack.FocusEditor();

@@ -30,25 +30,25 @@ QRect ListRect(const QSize& client) {
 
 TagDialog::TagDialog(Deck& deck, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setWindowTitle(QStringLiteral("Tag Cards"));
+    setWindowTitle(tr("Tag Cards"));
     setFont(DialogFont());
     setSizeGripEnabled(false);
     const DialogUnits du(font());
 
     menu_ = new QMenuBar(this);
-    QMenu* tag = menu_->addMenu(QStringLiteral("&Tag"));
-    all_ = tag->addAction(QStringLiteral("&All"));
-    none_ = tag->addAction(QStringLiteral("&None"));
-    selected_ = tag->addAction(QStringLiteral("&Selected"));
+    QMenu* tag = menu_->addMenu(tr("&Tag"));
+    all_ = tag->addAction(tr("&All"));
+    none_ = tag->addAction(tr("&None"));
+    selected_ = tag->addAction(tr("&Selected"));
     connect(all_, &QAction::triggered, this, &TagDialog::TagAll);
     connect(none_, &QAction::triggered, this, &TagDialog::TagNone);
     connect(selected_, &QAction::triggered, this, &TagDialog::TagSelected);
 
     client_ = new QWidget(this);
-    ok_ = new QPushButton(QStringLiteral("Ok"), client_);
+    ok_ = new QPushButton(tr("Ok"), client_);
     ok_->setGeometry(du.Rect(27, 9, 50, 14));
     ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), client_);
+    cancel_ = new QPushButton(tr("Cancel"), client_);
     cancel_->setGeometry(du.Rect(93, 9, 50, 14));
     connect(ok_, &QPushButton::clicked, this, &TagDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &TagDialog::reject);

@@ -45,7 +45,10 @@ class Importer {
     Importer(std::string_view bytes, Deck& deck, CardfileResult& result)
         : bytes_(bytes), deck_(deck), result_(result) {}
 
-    bool Damaged(int card, std::string_view index, std::string problem) {
+    bool Damaged(int card, std::string_view index, std::string_view phrase) {
+        return Damaged(card, index, ReadProblem{phrase, {}});
+    }
+    bool Damaged(int card, std::string_view index, ReadProblem problem) {
         result_.status = CardfileResult::Status::kDamaged;
         result_.damaged_card = card;
         result_.damaged_index = std::string(index);
@@ -208,13 +211,13 @@ std::string CardfileMessage(const CardfileResult& result) {
             return std::string(kCardfileNotCompatible);
         case Status::kDamaged: {
             if (result.damaged_card < 0) {
-                return "File damaged: " + result.problem + ". No cards were read.";
+                return "File damaged: " + result.problem.Text() + ". No cards were read.";
             }
             std::string text = "File damaged at card " + std::to_string(result.damaged_card + 1);
             if (!result.damaged_index.empty()) {
                 text += " \"" + AnsiToUtf8(result.damaged_index) + "\"";
             }
-            text += ": " + result.problem + ". ";
+            text += ": " + result.problem.Text() + ". ";
             if (result.cards_read == 0) {
                 text += "No cards were read.";
             } else if (result.cards_read == 1) {

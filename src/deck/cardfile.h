@@ -9,6 +9,7 @@
 
 #include "deck/deck.h"
 #include "deck/large_memory.h"
+#include "deck/read_problem.h"
 
 namespace tabula {
 
@@ -37,7 +38,7 @@ struct CardfileResult {
     // and what was wrong.
     int damaged_card = -1;
     std::string damaged_index;
-    std::string problem;
+    ReadProblem problem;
 
     bool Usable() const { return status == Status::kOk || status == Status::kDamaged; }
 };

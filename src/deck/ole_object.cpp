@@ -36,8 +36,8 @@ class ObjectWalker {
                 return Counted("class name") && Counted("topic") && Counted("item") &&
                        Counted("network name") && Long() && Long() && Picture();
             default:
-                return Fail("its object is of an unknown kind (format " +
-                            std::to_string(walk_.format) + ")");
+                return Fail("its object is of an unknown kind (format %1)",
+                            {std::to_string(walk_.format)});
         }
     }
 
@@ -50,8 +50,8 @@ class ObjectWalker {
             return true;
         }
         if (format != kPicturePresent) {
-            return Fail("its object's picture is of an unknown kind (format " +
-                        std::to_string(format) + ")");
+            return Fail("its object's picture is of an unknown kind (format %1)",
+                        {std::to_string(format)});
         }
         std::string_view kind;
         if (!Counted("picture's class name", &kind)) {
@@ -92,8 +92,8 @@ class ObjectWalker {
         }
         const auto taken = reader_.Take(size);
         if (!taken) {
-            return Fail("its object's " + std::string(what) + " (" + std::to_string(size) +
-                        " bytes) runs past the end of the file");
+            return Fail("its object's %1 (%2 bytes) runs past the end of the file",
+                        {std::string(what), std::to_string(size)});
         }
         if (bytes) {
             *bytes = *taken;
@@ -101,8 +101,8 @@ class ObjectWalker {
         return true;
     }
 
-    bool Fail(std::string problem) {
-        walk_.problem = std::move(problem);
+    bool Fail(std::string_view phrase, std::vector<std::string> args = {}) {
+        walk_.problem = {phrase, std::move(args)};
         return false;
     }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include "deck/read_problem.h"
 
 #include "deck/byte_reader.h"
 
@@ -25,7 +25,7 @@ inline constexpr std::uint32_t kOleStatic = 3;
 
 struct OleObjectWalk {
     std::uint32_t format = 0;  // the object's format id, as far as it was read
-    std::string problem;       // what stopped the walk, worded to follow "card N:"; empty if none
+    ReadProblem problem;       // what stopped the walk; empty if none
 
     bool Ok() const { return problem.empty(); }
 };

@@ -8,10 +8,6 @@
 
 namespace tabula {
 
-// Shown when the mail file cannot be written, with the stop icon; nothing is sent then.
-inline constexpr std::string_view kMailFileErrorMessage = "File Error";
-inline constexpr std::string_view kMailFileErrorCaption = "Tabula Error...";
-
 enum class MailContents {
     kList,    // Send > List
     kTagged,  // Send > Tag

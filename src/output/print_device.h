@@ -29,10 +29,6 @@ struct PageMetrics {
 // leading plays no part); W is the widest character.
 PageMetrics PageMetricsFor(const FontMetrics& font, int page_width, int page_height);
 
-// Shown when the chosen printer cannot be opened at all, with the application's name as
-// caption and the exclamation icon.
-inline constexpr std::string_view kPrintFailedMessage = "Print Failed";
-
 // A printer opened for one print command, its print font already chosen. The page layouts
 // drive it; the coordinates are device units from the top left of the printable area, y
 // growing downwards, and every text is UTF-8.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "deck/ansi.h"
+#include "deck/phrase.h"
 #include "output/flow_text.h"
 
 namespace tabula {
@@ -15,12 +16,12 @@ constexpr int kListLeft = 25;
 constexpr int kListHeaderTop = 60;
 constexpr int kListBottomGap = 50;
 
-std::string IndexLine(const Card& card) {
-    return "Index: " + AnsiToUtf8(card.Index());
+std::string IndexLine(const PrintWords& words, const Card& card) {
+    return FillPhrase(words.index_line, {AnsiToUtf8(card.Index())});
 }
 
-std::string PageHeader(std::string_view file_name, int page) {
-    return std::string(file_name) + " - page " + std::to_string(page);
+std::string PageHeader(const PrintWords& words, std::string_view file_name, int page) {
+    return FillPhrase(words.page_header, {std::string(file_name), std::to_string(page)});
 }
 
 // A print job that is begun together with its first page. A layout with nothing to print
@@ -66,7 +67,8 @@ class Job {
 
 }  // namespace
 
-PrintResult PrintCard(PrintDevice& device, const Deck& deck, std::string_view file_name) {
+PrintResult PrintCard(PrintDevice& device, const Deck& deck, std::string_view file_name,
+                      const PrintWords& words) {
     Job job(device, file_name);
     if (deck.Empty()) {
         return job.Finish();
@@ -77,7 +79,7 @@ PrintResult PrintCard(PrintDevice& device, const Deck& deck, std::string_view fi
     if (job.StartPage()) {
         const Card& card = deck.Front();
         device.TextAt(margin, margin, file_name);
-        device.TextAt(margin, margin + 2 * line, IndexLine(card));
+        device.TextAt(margin, margin + 2 * line, IndexLine(words, card));
         FlowText(card.Body(), {margin, margin + 3 * line, m.page_width - 3 * line}, m.char_width,
                  line, device.DrawingPen());
         job.EndPage();
@@ -85,7 +87,8 @@ PrintResult PrintCard(PrintDevice& device, const Deck& deck, std::string_view fi
     return job.Finish();
 }
 
-PrintResult PrintList(PrintDevice& device, const Deck& deck, std::string_view file_name) {
+PrintResult PrintList(PrintDevice& device, const Deck& deck, std::string_view file_name,
+                      const PrintWords& words) {
     Job job(device, file_name);
     const PageMetrics m = device.Metrics();
     const int line = m.line_height;
@@ -94,11 +97,11 @@ PrintResult PrintList(PrintDevice& device, const Deck& deck, std::string_view fi
     int page = 0;
     for (int i = 0; i < count && job.StartPage();) {
         ++page;
-        device.TextAt(kListLeft, kListHeaderTop, PageHeader(file_name, page));
+        device.TextAt(kListLeft, kListHeaderTop, PageHeader(words, file_name, page));
         // The test follows the line, so every page holds at least one index line.
         int y = 2 * line + kListHeaderTop;
         do {
-            device.TextAt(kListLeft, y, IndexLine(deck.At(i)));
+            device.TextAt(kListLeft, y, IndexLine(words, deck.At(i)));
             y += line;
             ++i;
         } while (i < count && y < bottom);
@@ -107,7 +110,8 @@ PrintResult PrintList(PrintDevice& device, const Deck& deck, std::string_view fi
     return job.Finish();
 }
 
-PrintResult PrintTagged(PrintDevice& device, const Deck& deck, std::string_view file_name) {
+PrintResult PrintTagged(PrintDevice& device, const Deck& deck, std::string_view file_name,
+                        const PrintWords& words) {
     Job job(device, file_name);
     const PageMetrics m = device.Metrics();
     const int line = m.line_height;
@@ -125,12 +129,12 @@ PrintResult PrintTagged(PrintDevice& device, const Deck& deck, std::string_view 
     const auto print_page = [&] {
         if (job.StartPage()) {
             ++page;
-            device.TextAt(margin, margin, PageHeader(file_name, page));
+            device.TextAt(margin, margin, PageHeader(words, file_name, page));
             int y = margin;
             for (const int position : page_cards) {
                 const Card& card = deck.At(position);
                 y += 2 * line;
-                device.TextAt(margin, y, IndexLine(card));
+                device.TextAt(margin, y, IndexLine(words, card));
                 y += line;
                 y = FlowText(card.Body(), {margin, y, right}, m.char_width, line,
                              device.DrawingPen());

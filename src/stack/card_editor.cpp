@@ -1,5 +1,6 @@
 #include "stack/card_editor.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStringList>
@@ -30,13 +31,19 @@ int StoredLengthOf(const QString& text) {
 QString LossMessage(int replaced, int cut) {
     QStringList parts;
     if (replaced > 0) {
-        parts << (replaced == 1 ? QStringLiteral("1 character could not be stored and became ?")
-                                : QStringLiteral("%1 characters could not be stored and became ?")
-                                      .arg(replaced));
+        parts << (replaced == 1
+                      ? QCoreApplication::translate("tabula::CardEditor",
+                                                    "1 character could not be stored and became ?")
+                      : QCoreApplication::translate(
+                            "tabula::CardEditor", "%1 characters could not be stored and became ?")
+                            .arg(replaced));
     }
     if (cut > 0) {
-        parts << (cut == 1 ? QStringLiteral("1 character did not fit on the card")
-                           : QStringLiteral("%1 characters did not fit on the card").arg(cut));
+        parts << (cut == 1 ? QCoreApplication::translate("tabula::CardEditor",
+                                                         "1 character did not fit on the card")
+                           : QCoreApplication::translate("tabula::CardEditor",
+                                                         "%1 characters did not fit on the card")
+                                 .arg(cut));
     }
     return parts.join(QStringLiteral("; "));
 }

@@ -35,7 +35,7 @@ CardMenuList::CardMenuList(QAbstractItemModel* model, QWidget* parent)
     verticalScrollBar()->setSingleStep(1);
     UpdateScrollBar();
     InstallIndexRowsAccessibility();
-    setAccessibleName(QStringLiteral("Cards"));
+    setAccessibleName(tr("Cards"));
 }
 
 QString CardMenuList::RowText(int row) const {

@@ -36,17 +36,17 @@ FrontCardWindow::FrontCardWindow(Deck& deck, bool mail_available, QWidget* paren
     client_->setMouseTracking(true);
 
     print_ = MakeButton(client_, layout_.print, QStringLiteral(":/tabula/bitmaps/print.png"),
-                        QStringLiteral("Print the front most card"), this);
+                        tr("Print the front most card"), this);
     if (mail_available) {
         email_ = MakeButton(client_, layout_.email, QStringLiteral(":/tabula/bitmaps/email.png"),
-                            QStringLiteral("Email the front most card"), this);
+                            tr("Email the front most card"), this);
         connect(email_, &QPushButton::clicked, this, &FrontCardWindow::emailClicked);
     }
     previous_ =
         MakeButton(client_, layout_.previous, QStringLiteral(":/tabula/bitmaps/backward.png"),
-                   QStringLiteral("Bring previous card to front"), this);
+                   tr("Bring previous card to front"), this);
     next_ = MakeButton(client_, layout_.next, QStringLiteral(":/tabula/bitmaps/forward.png"),
-                       QStringLiteral("Bring next card to front"), this);
+                       tr("Bring next card to front"), this);
     connect(print_, &QPushButton::clicked, this, &FrontCardWindow::printClicked);
     connect(previous_, &QPushButton::clicked, this, &FrontCardWindow::previousClicked);
     connect(next_, &QPushButton::clicked, this, &FrontCardWindow::nextClicked);

@@ -15,7 +15,7 @@ StackView::StackView(const Deck& deck, QWidget* parent) : QWidget(parent), deck_
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Installed first: naming the widget may already ask for its interface.
     InstallIndexRowsAccessibility();
-    setAccessibleName(QStringLiteral("Cards"));
+    setAccessibleName(tr("Cards"));
 }
 
 int StackView::RowCount() const {

@@ -16,14 +16,14 @@ IndexDialog::IndexDialog(IndexMode mode, const QString& text, Prompts& prompts, 
     const DialogUnits du(font());
     setFixedSize(du.X(167), du.Y(58));
 
-    auto* label = new QLabel(QStringLiteral("Index Text"), this);
+    auto* label = new QLabel(tr("Index Text"), this);
     label->setGeometry(du.Rect(15, 3, 40, 9));
     edit_ = new QLineEdit(text, this);
     edit_->setGeometry(du.Rect(13, 13, 139, 12));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(du.Rect(29, 31, 50, 14));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setGeometry(du.Rect(88, 31, 50, 14));
     connect(ok, &QPushButton::clicked, this, &IndexDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &IndexDialog::reject);
@@ -38,11 +38,11 @@ IndexDialog::IndexDialog(IndexMode mode, const QString& text, Prompts& prompts, 
 QString IndexDialog::Caption(IndexMode mode) {
     switch (mode) {
         case IndexMode::kEditIndex:
-            return QStringLiteral("Edit Index");
+            return tr("Edit Index");
         case IndexMode::kAddCard:
-            return QStringLiteral("Add Card");
+            return tr("Add Card");
         case IndexMode::kGoTo:
-            return QStringLiteral("Goto Index");
+            return tr("Goto Index");
     }
     return {};
 }
@@ -70,9 +70,8 @@ void IndexDialog::OnEdited(const QString& text) {
 
 void IndexDialog::accept() {
     if (edit_->text().size() > kMaxLength) {
-        prompts_.Message(QStringLiteral("An index holds at most 41 characters. Please shorten it."),
-                         QStringLiteral("Tabula Warning"), MessageIcon::kWarning,
-                         MessageButtons::kOk);
+        prompts_.Message(tr("An index holds at most 41 characters. Please shorten it."),
+                         tr("Tabula Warning"), MessageIcon::kWarning, MessageButtons::kOk);
         edit_->setFocus();
         return;
     }

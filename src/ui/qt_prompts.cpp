@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -61,7 +62,8 @@ std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& r,
 class QtProgress final : public ProgressPrompt {
   public:
     QtProgress(const QString& text, const QString& caption, QWidget* owner)
-        : dialog_(text, QStringLiteral("Cancel"), 0, kSteps, owner) {
+        : dialog_(text, QCoreApplication::translate("tabula::QtPrompts", "Cancel"), 0, kSteps,
+                  owner) {
         dialog_.setWindowTitle(caption);
         dialog_.setWindowModality(Qt::WindowModal);
         dialog_.setMinimumDuration(0);
@@ -112,8 +114,10 @@ Answer QtPrompts::Message(const QString& text, const QString& caption, MessageIc
 // window's close button, which the box has neither of.
 Answer QtPrompts::RecoverOrDiscard(const QString& text, const QString& caption, MessageIcon icon) {
     QMessageBox box(ToQt(icon), caption, text, QMessageBox::NoButton, owner_);
-    QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    QPushButton* recover = box.addButton(
+        QCoreApplication::translate("tabula::QtPrompts", "Recover"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(
+        QCoreApplication::translate("tabula::QtPrompts", "Discard"), QMessageBox::DestructiveRole);
     box.setDefaultButton(recover);
     box.exec();
     if (box.clickedButton() == recover) {

@@ -445,8 +445,8 @@ TEST(CardfileRrgDamage, EveryLengthInsideTheObjectIsChecked) {
 
         EXPECT_EQ(result.status, Status::kDamaged) << length.part;
         EXPECT_EQ(result.damaged_card, 1) << length.part;
-        EXPECT_EQ(result.problem, "its object's " + length.part +
-                                      " (4294967295 bytes) runs past the end of the file");
+        EXPECT_EQ(result.problem.Text(), "its object's " + length.part +
+                                             " (4294967295 bytes) runs past the end of the file");
         EXPECT_EQ(RingIndexes(deck), std::vector<std::string>{"a"});
     }
 }
@@ -466,7 +466,7 @@ TEST(CardfileRrgDamage, AnUnknownObjectOrPictureKindEndsTheImport) {
 
     Deck second;
     const CardfileResult bad_picture = ReadCardfile(picture_kind, second, kAcceptRrg);
-    EXPECT_EQ(bad_picture.problem, "its object's picture is of an unknown kind (format 9)");
+    EXPECT_EQ(bad_picture.problem.Text(), "its object's picture is of an unknown kind (format 9)");
     EXPECT_EQ(RingIndexes(second), std::vector<std::string>{"a"});
 }
 
@@ -487,15 +487,15 @@ TEST(CardfileRrgDamage, AFileThatEndsInsideAnObjectKeepsOnlyTheCardsBeforeIt) {
         EXPECT_EQ(RingIndexes(deck), std::vector<std::string>{"a"});
         EXPECT_EQ(Bodies(deck), std::vector<std::string>{"alpha"});
         if (cut == start) {
-            EXPECT_EQ(result.problem, "its data lies outside the file");
+            EXPECT_EQ(result.problem.Text(), "its data lies outside the file");
         } else if (cut < start + 2) {
-            EXPECT_EQ(result.problem, "the file ends inside its data");
+            EXPECT_EQ(result.problem.Text(), "the file ends inside its data");
         } else if (cut > start + 6 && cut < object_end) {
-            const bool in_object = result.problem == "the file ends inside its object" ||
-                                   result.problem.ends_with("runs past the end of the file");
-            EXPECT_TRUE(in_object) << result.problem;
+            const bool in_object = result.problem.Text() == "the file ends inside its object" ||
+                                   result.problem.Text().ends_with("runs past the end of the file");
+            EXPECT_TRUE(in_object) << result.problem.Text();
         } else if (cut >= object_end && cut < object_end + 14) {
-            EXPECT_EQ(result.problem, "the file ends inside its object's placement");
+            EXPECT_EQ(result.problem.Text(), "the file ends inside its object's placement");
         }
     }
 }
@@ -508,7 +508,7 @@ TEST(CardfileRrgDamage, AHeaderCutShortReadsNoCard) {
 
         EXPECT_EQ(result.status, Status::kDamaged) << size;
         EXPECT_EQ(result.damaged_card, -1);
-        EXPECT_EQ(result.problem, "the file ends inside its header");
+        EXPECT_EQ(result.problem.Text(), "the file ends inside its header");
         EXPECT_TRUE(deck.Empty());
     }
 }

@@ -46,6 +46,8 @@ QString ProgramTest::Launch(const QStringList& args, const QString& title) {
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("HOME"), home_.path());
     env.insert(QStringLiteral("XDG_STATE_HOME"), home_.filePath(QStringLiteral("state")));
+    // The tests read the program's English texts, whatever language the desktop speaks.
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     // Attachments for the mail program go into the test's own temporary folder.
     const QString tmp = home_.filePath(QStringLiteral("tmp"));
     QDir().mkpath(tmp);
