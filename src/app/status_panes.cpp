@@ -54,7 +54,7 @@ QString StatusPanes::CountText(int count) {
 
 void StatusPanes::ShowWork(const QString& text) {
     message_timer_.stop();
-    message_->setText(text.isEmpty() ? kReady : text);
+    message_->setText(text.isEmpty() ? Ready() : text);
     message_->repaint();
 }
 
