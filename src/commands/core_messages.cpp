@@ -109,6 +109,7 @@ QString DeckReadText(const DeckReadResult& result, const QString& path) {
     using Status = DeckReadResult::Status;
     switch (result.status) {
         case Status::kOk:
+        case Status::kCancelled:  // the user stopped it: nothing to say
             return {};
         case Status::kCannotOpen:
             return FileErrorText(path);
