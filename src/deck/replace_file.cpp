@@ -2,6 +2,15 @@
 
 namespace tabula {
 
+std::filesystem::path SaveTarget(const std::filesystem::path& path, std::error_code& ec) {
+    ec.clear();
+    std::error_code no_file;  // a path with nothing at it yet is simply the target
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, no_file))) {
+        return path;
+    }
+    return std::filesystem::weakly_canonical(path, ec);
+}
+
 std::string DescribeReplaceError(const ReplaceResult& result) {
     using Status = ReplaceResult::Status;
     switch (result.status) {

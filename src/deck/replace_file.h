@@ -45,6 +45,10 @@ struct ReplaceResult {
 ReplaceResult ReplaceFile(const std::filesystem::path& path,
                           const std::function<bool(std::ostream&)>& write);
 
+// The file a save of `path` replaces: `path` itself, or the file a symbolic link there points
+// to. Sets `ec` when the link cannot be followed.
+std::filesystem::path SaveTarget(const std::filesystem::path& path, std::error_code& ec);
+
 // The system's words for a failed ReplaceFile, without the path.
 std::string DescribeReplaceError(const ReplaceResult& result);
 

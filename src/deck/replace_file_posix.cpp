@@ -264,13 +264,9 @@ bool FolderRefused(int error) {
 
 ReplaceResult ReplaceFile(const fs::path& path, const std::function<bool(std::ostream&)>& write) {
     std::error_code ec;
-    fs::path target = path;
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (ec) {
-            return {Status::kCannotCreate, ec};
-        }
-        target = resolved;
+    const fs::path target = SaveTarget(path, ec);
+    if (ec) {
+        return {Status::kCannotCreate, ec};
     }
     if (target.filename().empty()) {
         return {Status::kCannotCreate, std::make_error_code(std::errc::is_a_directory)};

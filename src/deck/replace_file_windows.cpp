@@ -54,13 +54,9 @@ fs::path TemporaryBeside(const fs::path& target) {
 
 ReplaceResult ReplaceFile(const fs::path& path, const std::function<bool(std::ostream&)>& write) {
     std::error_code ec;
-    fs::path target = path;
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (ec) {
-            return {Status::kCannotCreate, ec};
-        }
-        target = resolved;
+    const fs::path target = SaveTarget(path, ec);
+    if (ec) {
+        return {Status::kCannotCreate, ec};
     }
     const fs::file_status existing = fs::status(target, ec);
     const bool exists = fs::exists(existing);
