@@ -11,6 +11,8 @@
 #   --e2e              also run the end-to-end tests (label e2e; seconds per test)
 #   --jobs N           parallel build and test jobs (default 2)
 #   --timeout S        CTest's limit per test without one of its own (default 120)
+#   --first            stop each fault's CTest run at its first failing test, so the table names
+#                      the first test(s) that caught it rather than all of them (much faster)
 #   FAULT-ID...        run only these faults (default: all of them)
 #
 # Each line of the list is one fault, fields separated by " ||| ":
@@ -43,6 +45,7 @@ check_only=0
 e2e=0
 jobs=2
 timeout=120
+first=0
 wanted=()
 
 usage() { sed -n '2,/^set -euo/{/^set -euo/d;s/^# \{0,1\}//;p}' "${BASH_SOURCE[0]}"; }
@@ -55,6 +58,7 @@ while [ $# -gt 0 ]; do
         --e2e) e2e=1 ;;
         --jobs) jobs="$2"; shift ;;
         --timeout) timeout="$2"; shift ;;
+        --first) first=1 ;;
         -h | --help) usage; exit 0 ;;
         -*) echo "unknown option $1" >&2; usage >&2; exit 2 ;;
         *) wanted+=("$1") ;;
@@ -206,12 +210,13 @@ exclude='^(install|fuzz|e2e)$'
 [ "$e2e" = 1 ] && exclude='^(install|fuzz)$'
 
 # Builds and runs the suite; prints the failed tests' names, one a line. Returns 3 when the
-# build failed.
+# build failed. Further arguments go to CTest.
 build_and_test() {
     local log="$1" failed="$build/Testing/Temporary/LastTestsFailed.log"
+    shift
     cmake --build "$build" -j "$jobs" >"$log.build" 2>&1 || return 3
     rm -f "$failed"
-    ctest --test-dir "$build" -j "$jobs" -LE "$exclude" --timeout "$timeout" \
+    ctest --test-dir "$build" -j "$jobs" -LE "$exclude" --timeout "$timeout" "$@" \
         >"$log.ctest" 2>&1 || true
     [ -f "$failed" ] && sed 's/^[0-9]*://' "$failed" | sort
     return 0
@@ -250,7 +255,9 @@ for i in "${selected[@]}"; do
         FNR == at { match($0, /^[ \t]*/); $0 = substr($0, 1, RLENGTH) ENVIRON["REPLACEMENT"] }
         { print }' "$planted_copy" >"$work/$file"
     status=0
-    failed="$(build_and_test "$work/logs/$id")" || status=$?
+    stop=()
+    [ "$first" = 1 ] && stop=(--stop-on-failure)
+    failed="$(build_and_test "$work/logs/$id" "${stop[@]}")" || status=$?
     restore
     if [ "$status" -eq 3 ]; then
         caught[$i]="BUILD FAILED (logs/$id.build)"
