@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -131,19 +132,12 @@ TEST_F(CliTest, ListsTellsAndConvertsEveryKindOfFile) {
 }
 
 TEST_F(CliTest, WrongUsageExitsOneWithOneLineAndAPointerToHelp) {
-    for (const Args& args : std::vector<Args>{{},
-                                              {"frobnicate"},
-                                              {"list"},
-                                              {"list", "a", "b"},
-                                              {"convert", "a"},
-                                              {"convert", "a", "b.doc"},
-                                              {"convert", "a", "b.txt", "--to"},
-                                              {"convert", "a", "b.txt", "--to", "pdf"},
-                                              {"convert", "a", "-"},
-                                              {"convert", "a", "b.txt", "--frobnicate"},
-                                              {"export", "a", "b"},
-                                              {"export", "a", "--format", "xml"}}) {
-        const S got = Run(args);
+    for (const char* line :
+         {"", "frobnicate", "list", "list a b", "convert a", "convert a b.doc",
+          "convert a b.txt --to", "convert a b.txt --to pdf", "convert a -",
+          "convert a b.txt --frobnicate", "export a b", "export a --format xml"}) {
+        std::istringstream words(line);
+        const S got = Run(Args(std::istream_iterator<S>(words), {}));
         EXPECT_TRUE(got.starts_with("1||tabula-cli: ")) << got;
         EXPECT_EQ(got.find('\n') + 1, got.find("Try 'tabula-cli --help'")) << got;
         EXPECT_EQ(std::count(got.begin(), got.end(), '\n'), 2) << got;

@@ -129,6 +129,14 @@ void FillDeck(Deck& deck, const std::vector<std::string>& indexes) {
     deck.SortCards();
 }
 
+std::vector<std::string> RingIndexes(const Deck& deck) {
+    std::vector<std::string> out;
+    for (int k = 0; k < deck.Count(); ++k) {
+        out.emplace_back(deck.At(k).Index());
+    }
+    return out;
+}
+
 std::string Ring(const Deck& deck) {
     std::string out;
     for (int k = 0; k < deck.Count(); ++k) {

@@ -69,5 +69,7 @@ void FillDeck(Deck& deck, const std::vector<std::string>& indexes);
 // The cards from the front card on, "|" between them: the index, "*" when tagged, and
 // "=body" when the body is not empty.
 std::string Ring(const Deck& deck);
+// The indexes read from the front card on.
+std::vector<std::string> RingIndexes(const Deck& deck);
 
 }  // namespace tabula::test
