@@ -1,201 +1,153 @@
+#include "cli/cli.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/cli.h"
 #include "support/deck_builders.h"
 #include "support/temp_dir.h"
 
 namespace tabula::cli {
 namespace {
 
-using test::ReadFileBytes;
-using test::WriteFileBytes;
+using namespace test;
+using S = std::string;
+using Args = std::vector<S>;
+const S kRule(60, '-');
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
+// Runs in a folder of test files, so that paths and messages are short and the same each run.
 class CliTest : public ::testing::Test {
   protected:
-    std::string Path(std::string_view name) const { return (dir_ / name).string(); }
-    std::string Deck3() const {
-        const std::string path = Path("three.tbx");
+    CliTest() : home_(std::filesystem::current_path()) {
+        std::filesystem::current_path(dir_.path());
         WriteFileBytes(
-            path, test::DeckFileBytes(
-                      {{"pear", "Pears"}, {"Caf\xE9", "au lait", 1}, {"apple", "one\r\ntwo"}}));
-        return path;
+            "three.tbx",
+            DeckFileBytes({{"pear", "Pears"}, {"Caf\xE9", "au lait", 1}, {"apple", "one\r\ntwo"}}));
+        WriteFileBytes("old.tbx", DeckFileBytes({{"a", ""}}, 0xAAAA));
+        WriteFileBytes("weird.tbx", DeckFileBytes({{"a\tb\\c\r\nd\x01\x7F\x81\xE9", ""}}));
+        WriteFileBytes("old.crd", MgcFileBytes({{"b", "two"}, {"a", "one"}}));
+        WriteFileBytes("later.crd",
+                       RrgFileBytes({{"Paint", "a picture",
+                                      OleEmbeddedObject("PBrush", "native bytes",
+                                                        OleStandardPicture("DIB", "pixels"))},
+                                     {"Address", "12 Main St\r\nSpringfield"}}));
+        const S damaged = RrgFileBytes(
+            {{"a", "first"}, {"b", "second", OleEmbeddedObject("X", S(100, 'n'), "")}});
+        WriteFileBytes("damaged.crd", damaged.substr(0, damaged.size() - 60));
+        const S cut = DeckFileBytes({{"b", "2"}, {"a", "1"}, {"c", "3"}});
+        WriteFileBytes("cut.tbx", cut.substr(0, cut.size() - 10));
+        WriteFileBytes("letter.txt", "Dear Sir");
+        WriteFileBytes("kept.tbx", "kept");
+        std::filesystem::permissions("kept.tbx", std::filesystem::perms::owner_read);
     }
-    test::TempDir dir_;
+    ~CliTest() override { std::filesystem::current_path(home_); }
+
+    // Status, standard output and standard error, "|" between them.
+    static S Run(const Args& args) {
+        std::ostringstream out, err;
+        const int status = RunCli(args, out, err);
+        return std::to_string(status) + "|" + out.str() + "|" + err.str();
+    }
+    std::filesystem::path home_;
+    TempDir dir_;
 };
 
-TEST_F(CliTest, ListPrintsIndexesSmallestFirstInUtf8) {
-    const CliRun run = Cli({"list", Deck3()});
-    EXPECT_EQ(run.status, kExitOk);
-    EXPECT_EQ(run.out, "apple\nCaf\xC3\xA9\npear\n");
-    EXPECT_EQ(run.err, "");
-
-    const std::string crd = Path("old.crd");  // recognised by content, not by name
-    WriteFileBytes(crd, test::MgcFileBytes({{"Zebra", "z"}, {"apple", "a"}, {"Mango", "m"}}));
-    EXPECT_EQ(Cli({"list", crd}).out, "apple\nMango\nZebra\n");
-
-    // One card, one line: control bytes, the code page's unassigned bytes and backslashes.
-    WriteFileBytes(crd, test::DeckFileBytes({{"a\tb\\c\r\nd\x01\x7F\x81\xE9", ""}}));
-    EXPECT_EQ(Cli({"list", crd}).out, "a\\tb\\\\c\\r\\nd\\x01\\x7f\\x81\xC3\xA9\n");
-}
-
-TEST_F(CliTest, InfoTellsFormatCountAndTags) {
-    const CliRun run = Cli({"info", Deck3()});
-    EXPECT_EQ(run.status, kExitOk);
-    EXPECT_NE(run.out.find("Format: Tabula deck (magic AB AA 00 00"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("Cards: 3\n"), std::string::npos);
-    EXPECT_NE(run.out.find("Tagged: 1\n"), std::string::npos);
-
-    const std::string old = Path("old.tbx");
-    WriteFileBytes(old, test::DeckFileBytes({{"a", ""}}, 0xAAAA));
-    EXPECT_NE(Cli({"info", old}).out.find("older layout"), std::string::npos);
-}
-
-TEST_F(CliTest, ConvertWritesEachFormatByExtensionOrByName) {
-    const std::string in = Deck3();
-    ASSERT_EQ(Cli({"convert", in, Path("out.csv")}).status, kExitOk);
-    EXPECT_EQ(ReadFileBytes(Path("out.csv")), "apple,one  two\nCaf\xE9,au lait\npear,Pears\n");
-
-    ASSERT_EQ(Cli({"convert", in, Path("out.txt")}).status, kExitOk);
-    EXPECT_EQ(ReadFileBytes(Path("out.txt")).substr(0, 17), "apple\r\none\r\ntwo\r\n");
-    // The same two exports on standard output.
-    EXPECT_EQ(Cli({"export", in, "--format", "comma"}).out, ReadFileBytes(Path("out.csv")));
-    EXPECT_EQ(Cli({"export", in, "--format=text"}).out, ReadFileBytes(Path("out.txt")));
-
-    ASSERT_EQ(Cli({"convert", in, Path("copy.dat"), "--to", "tbx"}).status, kExitOk);
-    const std::string copy = ReadFileBytes(Path("copy.dat"));
-    EXPECT_EQ(copy.size(), 1682u);
-    EXPECT_EQ(copy.substr(8, 6), std::string("apple\0", 6));
-
-    // A Cardfile file becomes a deck file.
-    const std::string crd = Path("cards.crd");
-    WriteFileBytes(crd, test::MgcFileBytes({{"b", "two"}, {"a", "one"}}));
-    ASSERT_EQ(Cli({"convert", crd, Path("cards.tbx")}).status, kExitOk);
-    EXPECT_EQ(ReadFileBytes(Path("cards.tbx")), test::DeckFileBytes({{"a", "one"}, {"b", "two"}}));
-}
-
-TEST_F(CliTest, ReadsTheLaterCardfileLayoutAndCountsTheDroppedObjects) {
-    const std::string rrg = Path("later.crd");
-    WriteFileBytes(rrg, test::RrgFileBytes(
-                            {{"Paint", "a picture",
-                              test::OleEmbeddedObject("PBrush", "native bytes",
-                                                      test::OleStandardPicture("DIB", "pixels"))},
-                             {"Address", "12 Main St\r\nSpringfield"}}));
-    EXPECT_EQ(Cli({"list", rrg}).out, "Address\nPaint\n");
-    const CliRun info = Cli({"info", rrg});
-    EXPECT_EQ(info.status, kExitOk);
-    EXPECT_NE(info.out.find("Format: Cardfile (signature RRG"), std::string::npos) << info.out;
-    EXPECT_NE(info.out.find("Pictures and objects dropped: 1\n"), std::string::npos) << info.out;
-    ASSERT_EQ(Cli({"convert", rrg, Path("later.csv")}).status, kExitOk);
-    EXPECT_EQ(ReadFileBytes(Path("later.csv")),
-              "Address,12 Main St  Springfield\nPaint,a picture\n");
-
-    // A damaged object: the cards before it are kept, the card is named, the status is 2.
-    std::string damaged = test::RrgFileBytes(
-        {{"a", "first"}, {"b", "second", test::OleEmbeddedObject("X", std::string(100, 'n'), "")}});
-    damaged.resize(damaged.size() - 60);
-    WriteFileBytes(rrg, damaged);
-    const CliRun cut = Cli({"list", rrg});
-    EXPECT_EQ(cut.status, kExitFile);
-    EXPECT_EQ(cut.out, "a\n");
-    EXPECT_NE(cut.err.find("File damaged at card 2 \"b\""), std::string::npos) << cut.err;
-}
-
-TEST_F(CliTest, ConvertNeverWritesOverItsInput) {
-    const std::string in = Deck3();
-    const std::string before = ReadFileBytes(in);
-    const CliRun run = Cli({"convert", in, in});
-    EXPECT_EQ(run.status, kExitUsage);
-    EXPECT_NE(run.err.find("will not write over the input file"), std::string::npos);
-    EXPECT_EQ(Cli({"convert", in, Path("./three.tbx")}).status, kExitUsage);
-    EXPECT_EQ(ReadFileBytes(in), before);
+TEST_F(CliTest, ListsTellsAndConvertsEveryKindOfFile) {
+    const S text = "apple\r\none\r\ntwo\r\n" + kRule + "\r\n\r\nCaf\xE9\r\nau lait\r\n" + kRule +
+                   "\r\n\r\npear\r\nPears\r\n" + kRule + "\r\n\r\n";
+    const S csv = "apple,one  two\nCaf\xE9,au lait\npear,Pears\n";
+    const S no_write = "2||tabula-cli: File Error - \"";
+    const struct {
+        Args args;
+        S expected;  // "...": only its beginning
+    } rows[] = {
+        {{"list", "three.tbx"}, "0|apple\nCaf\xC3\xA9\npear\n|"},
+        {{"list", "old.crd"}, "0|a\nb\n|"},  // known by content, not by name
+        {{"list", "weird.tbx"}, "0|a\\tb\\\\c\\r\\nd\\x01\\x7f\\x81\xC3\xA9\n|"},
+        {{"info", "three.tbx"},
+         "0|File: three.tbx\nFormat: Tabula deck (magic AB AA 00 00, 558-byte records with "
+         "tags)\nCards: 3\nTagged: 1\n|"},
+        {{"info", "old.tbx"},
+         "0|File: old.tbx\nFormat: Tabula deck, older layout (magic AA AA 00 00, 554-byte records, "
+         "no tags)\nCards: 1\nTagged: 0\n|"},
+        {{"list", "later.crd"}, "0|Address\nPaint\n|"},
+        {{"info", "later.crd"},
+         "0|File: later.crd\nFormat: Cardfile (signature RRG, may hold objects)\nCards: 2\nTagged: "
+         "0\nPictures and objects dropped: 1\n|"},
+        {{"export", "three.tbx", "--format", "comma"}, "0|" + csv + "|"},
+        {{"export", "three.tbx", "--format=text"}, "0|" + text + "|"},
+        {{"--version"}, "0|tabula-cli " TABULA_VERSION "\n|"},
+        {{"--help"}, "0|Usage: tabula-cli COMMAND ..."},
+        {{"list", "damaged.crd"}, "2|a\n|tabula-cli: File damaged at card 2 \"b\": ..."},
+        {{"list", "cut.tbx"},
+         "2|a\nb\n|tabula-cli: File Error - \"cut.tbx\" is cut short: 2 complete cards were "
+         "read.\n"},
+        {{"list", "missing.tbx"},
+         "2||tabula-cli: File Error - \"missing.tbx\": No such file or directory\n"},
+        {{"info", "letter.txt"}, "2||tabula-cli: File Error - Incompable File\n"},
+        {{"list", "."}, "2||tabula-cli: File Error - \".\": Is a directory\n"},
+        {{"convert", "three.tbx", "three.tbx"},
+         "1||tabula-cli: will not write over the input file..."},
+        {{"convert", "three.tbx", "./three.tbx"},
+         "1||tabula-cli: will not write over the input file..."},
+        {{"convert", "three.tbx", "no/such/folder.tbx"}, no_write + "no/such/folder.tbx\"..."},
+        {{"convert", "three.tbx", "kept.tbx"},
+         no_write + "kept.tbx\": the file is write-protected\n"},
+    };
+    for (const auto& row : rows) {
+        const S got = Run(row.args);
+        if (row.expected.ends_with("...")) {
+            EXPECT_TRUE(got.starts_with(row.expected.substr(0, row.expected.size() - 3))) << got;
+        } else {
+            EXPECT_EQ(got, row.expected);
+        }
+    }
+    EXPECT_EQ(ReadFileBytes("three.tbx").size(), 8u + 3 * 558);
+    EXPECT_EQ(ReadFileBytes("kept.tbx"), "kept");
+    const struct {
+        Args args;
+        S bytes;
+        S result = "0||";
+    } files[] = {
+        {{"convert", "three.tbx", "out.csv"}, csv},
+        {{"convert", "three.tbx", "out.txt"}, text},
+        {{"convert", "three.tbx", "out.dat", "--to", "tbx"},
+         DeckFileBytes({{"apple", "one\r\ntwo"}, {"Caf\xE9", "au lait", 1}, {"pear", "Pears"}})},
+        {{"convert", "old.crd", "out.tbx"}, DeckFileBytes({{"a", "one"}, {"b", "two"}})},
+        {{"convert", "later.crd", "out.csv"}, "Address,12 Main St  Springfield\nPaint,a picture\n"},
+        {{"convert", "cut.tbx", "out.tbx"},
+         DeckFileBytes({{"a", "1"}, {"b", "2"}}),
+         "2||tabula-cli: File Error - \"cut.tbx\" is cut short: 2 complete cards were read.\n"},
+    };
+    for (const auto& file : files) {
+        EXPECT_EQ(Run(file.args), file.result);
+        EXPECT_EQ(ReadFileBytes(file.args[2]), file.bytes);
+    }
 }
 
 TEST_F(CliTest, WrongUsageExitsOneWithOneLineAndAPointerToHelp) {
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{},
-                                               {"frobnicate"},
-                                               {"list"},
-                                               {"list", "a", "b"},
-                                               {"convert", "a"},
-                                               {"convert", "a", "b.doc"},
-                                               {"convert", "a", "b.txt", "--to"},
-                                               {"convert", "a", "b.txt", "--to", "pdf"},
-                                               {"convert", "a", "-"},
-                                               {"convert", "a", "b.txt", "--frobnicate"},
-                                               {"export", "a", "b"},
-                                               {"export", "a", "--format", "xml"}}) {
-        const CliRun run = Cli(args);
-        EXPECT_EQ(run.status, kExitUsage);
-        EXPECT_EQ(run.err.find('\n') + 1, run.err.find("Try 'tabula-cli --help'")) << run.err;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
-        EXPECT_EQ(run.out, "");
+    for (const char* line :
+         {"", "frobnicate", "list", "list a b", "convert a", "convert a b.doc",
+          "convert a b.txt --to", "convert a b.txt --to pdf", "convert a -",
+          "convert a b.txt --frobnicate", "export a b", "export a --format xml"}) {
+        std::istringstream words(line);
+        const S got = Run(Args(std::istream_iterator<S>(words), {}));
+        EXPECT_TRUE(got.starts_with("1||tabula-cli: ")) << got;
+        EXPECT_EQ(got.find('\n') + 1, got.find("Try 'tabula-cli --help'")) << got;
+        EXPECT_EQ(std::count(got.begin(), got.end(), '\n'), 2) << got;
     }
-    const CliRun help = Cli({"--help"});
-    EXPECT_EQ(help.status, kExitOk);
-    EXPECT_NE(help.out.find("export FILE [--format FORMAT]"), std::string::npos);
-    EXPECT_EQ(Cli({"--version"}).out, "tabula-cli " TABULA_VERSION "\n");
-}
-
-TEST_F(CliTest, FilesThatCannotBeReadOrWrittenExitTwo) {
-    const CliRun missing = Cli({"list", Path("missing.tbx")});
-    EXPECT_EQ(missing.status, kExitFile);
-    EXPECT_EQ(missing.err, "tabula-cli: File Error - \"" + Path("missing.tbx") +
-                               "\": No such file or directory\n");
-
-    WriteFileBytes(Path("letter.txt"), "Dear Sir");
-    const CliRun foreign = Cli({"info", Path("letter.txt")});
-    EXPECT_EQ(foreign.status, kExitFile);
-    EXPECT_EQ(foreign.err, "tabula-cli: File Error - Incompable File\n");
-
-    EXPECT_EQ(Cli({"list", dir_.path().string()}).status, kExitFile);
-    EXPECT_EQ(Cli({"convert", Deck3(), Path("no/such/folder.tbx")}).status, kExitFile);
-    WriteFileBytes(Path("kept.tbx"), "kept");
-    std::filesystem::permissions(Path("kept.tbx"), std::filesystem::perms::owner_read);
-    const CliRun protected_target = Cli({"convert", Deck3(), Path("kept.tbx")});
-    EXPECT_EQ(protected_target.status, kExitFile);
-    EXPECT_EQ(protected_target.err, "tabula-cli: File Error - \"" + Path("kept.tbx") +
-                                        "\": the file is write-protected\n");
-    EXPECT_EQ(ReadFileBytes(Path("kept.tbx")), "kept");
-
-    // Standard output that takes nothing, as a full disk.
-    struct Refusing : std::streambuf {
+    struct Refusing : std::streambuf {  // standard output that takes nothing, as a full disk
     } refusing;
     std::ostream out(&refusing);
     std::ostringstream err;
-    EXPECT_EQ(RunCli({"list", Deck3()}, out, err), kExitFile);
-    EXPECT_NE(err.str().find("tabula-cli: cannot write to standard output"), std::string::npos);
-}
-
-TEST_F(CliTest, ADamagedFileGivesWhatCouldBeReadAndExitsTwo) {
-    const std::string whole = test::DeckFileBytes({{"b", "2"}, {"a", "1"}, {"c", "3"}});
-    WriteFileBytes(Path("cut.tbx"), whole.substr(0, whole.size() - 10));
-    const CliRun list = Cli({"list", Path("cut.tbx")});
-    EXPECT_EQ(list.status, kExitFile);
-    EXPECT_EQ(list.out, "a\nb\n");
-    EXPECT_NE(list.err.find("is cut short: 2 complete cards were read."), std::string::npos);
-
-    const CliRun convert = Cli({"convert", Path("cut.tbx"), Path("rescued.tbx")});
-    EXPECT_EQ(convert.status, kExitFile);
-    EXPECT_EQ(ReadFileBytes(Path("rescued.tbx")), test::DeckFileBytes({{"a", "1"}, {"b", "2"}}));
+    EXPECT_EQ(RunCli({"list", "three.tbx"}, out, err), kExitFile);
+    EXPECT_TRUE(err.str().starts_with("tabula-cli: cannot write to standard output")) << err.str();
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,114 +11,59 @@
 namespace tabula {
 namespace {
 
-using Lines = std::vector<std::string>;
+using S = std::string;
+using Lines = std::vector<S>;
+const S kRule(60, '-');
 
-Card WithBody(std::string index, std::string body) {
-    Card card(index);
-    card.SetBody(body);
-    return card;
-}
-
-TEST(SplitBodyLines, BreaksAtCrLfAndAtTheFirstSpaceFromColumn60) {
-    EXPECT_EQ(SplitBodyLines("one\r\ntwo"), (Lines{"one\n", "two"}));
-    EXPECT_EQ(SplitBodyLines(""), (Lines{""}));
-    EXPECT_EQ(SplitBodyLines("end\r\n"), (Lines{"end\n", ""}));
-
-    const std::string seventy(70, 'a');
-    EXPECT_EQ(SplitBodyLines(seventy + " more words"), (Lines{seventy + " \n", "more words"}));
-
-    // The 60th character is a space: the line holds 60 characters.
-    const std::string words = std::string(59, 'w') + " next";
-    EXPECT_EQ(SplitBodyLines(words), (Lines{std::string(59, 'w') + " \n", "next"}));
-    // A space in column 59 does not break; the next one (column 62) does.
-    const std::string early = std::string(58, 'w') + " ab cd";
-    EXPECT_EQ(SplitBodyLines(early), (Lines{std::string(58, 'w') + " ab \n", "cd"}));
-    // Columns count again from 1 after a break.
-    const std::string two = std::string(59, 'x') + " " + std::string(59, 'y') + " z";
-    EXPECT_EQ(SplitBodyLines(two),
-              (Lines{std::string(59, 'x') + " \n", std::string(59, 'y') + " \n", "z"}));
-    // The byte after a CR is passed over whatever it is.
-    EXPECT_EQ(SplitBodyLines("a\rbc"), (Lines{"a\n", "c"}));
-}
-
-std::string CardTextBlock(const Card& card) {
-    std::string block;
-    AppendCardTextBlock(block, card, "\n");
-    return block;
-}
-
-TEST(CardTextBlock, IsIndexBodyRuleAndEmptyLine) {
-    const std::string rule(60, '-');
-    EXPECT_EQ(CardTextBlock(WithBody("Name", "one\r\ntwo")), "Name\none\ntwo\n" + rule + "\n\n");
-    EXPECT_EQ(CardTextBlock(WithBody("Empty", "")), "Empty\n\n" + rule + "\n\n");
-    EXPECT_EQ(CardTextBlock(WithBody("Ends", "x\r\n")), "Ends\nx\n\n" + rule + "\n\n");
-}
-
-TEST(CardTextBlock, HoldsTheBodyLinesOfSplitBodyLinesForAnyBody) {
-    std::mt19937 random(7);
-    const std::string alphabet = "ab \r\n,";
-    for (int round = 0; round < 2000; ++round) {
-        std::string body;
-        const std::size_t length = random() % 200;
-        for (std::size_t i = 0; i < length; ++i) {
-            body += alphabet[random() % alphabet.size()];
-        }
-        const Card card = WithBody("i", body);
-        std::string expected = "i\n";
-        for (const std::string& line : SplitBodyLines(card.Body())) {
-            expected += line;
-        }
-        expected += "\n" + std::string(60, '-') + "\n\n";
-        ASSERT_EQ(CardTextBlock(card), expected) << round;
-        std::string crlf;
-        for (const char c : expected) {
-            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        }
-        std::string appended;
-        AppendCardTextBlock(appended, card, "\r\n");
-        ASSERT_EQ(appended, crlf) << round;
+TEST(Export, BodiesBreakAtLineEndsAndAtTheFirstSpaceFromColumn60) {
+    const S w59(59, 'w');
+    const struct {
+        S body;
+        Lines lines;
+    } rows[] = {
+        {"one\r\ntwo", {"one\n", "two"}},
+        {"", {""}},
+        {"end\r\n", {"end\n", ""}},
+        {S(70, 'a') + " more words", {S(70, 'a') + " \n", "more words"}},
+        {w59 + " next", {w59 + " \n", "next"}},                  // the 60th character breaks
+        {S(58, 'w') + " ab cd", {S(58, 'w') + " ab \n", "cd"}},  // column 59 does not
+        {w59 + " " + w59 + " z", {w59 + " \n", w59 + " \n", "z"}},
+        {"a\rbc", {"a\n", "c"}},  // the byte after a CR is passed over whatever it is
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(SplitBodyLines(row.body), row.lines) << row.body;
     }
+    Card card("Name");
+    card.SetBody(w59 + " " + S(58, 'v') + " a b");
+    S block;
+    AppendCardTextBlock(block, card, "\r\n");
+    EXPECT_EQ(block, "Name\r\n" + w59 + " \r\n" + S(58, 'v') + " a \r\nb\r\n" + kRule + "\r\n\r\n");
 }
 
-TEST(CommaDelimitedLine, TurnsBreaksAndCommasIntoSpaces) {
-    EXPECT_EQ(CommaDelimitedLine(WithBody("Smith, John", "Tel 1\r\nFax 2")),
-              "Smith, John,Tel 1  Fax 2\n");
-    EXPECT_EQ(CommaDelimitedLine(WithBody("q", "a,\"b\"\tc")), "q,a \"b\"\tc\n");
-    // A lone LF takes the byte before it along; at the very start there is none.
-    EXPECT_EQ(CommaDelimitedLine(WithBody("l", "\nab\ncd")), "l, a  cd\n");
-}
-
-TEST(Export, BothFormsListTheCardsFromTheFrontCardWithTheirOwnLineEnds) {
+TEST(Export, BothFormsListTheCardsFromTheFrontCard) {
     Deck deck;
-    test::FillDeck(deck, {"a", "b", "m", "z"});
+    test::FillDeck(deck, {"a", "b", "m", "Smith, John"});
+    deck.SetBody(0, "Tel 1\r\nFax 2");
+    deck.SetBody(1, "x\r\n");
+    deck.SetBody(3, "\na,\"b\"\tc\nd\ne");  // a lone LF takes the byte before it along
     deck.BringToFront(2);
-    deck.StoreFrontBody("one\r\ntwo");
-
-    std::ostringstream text;
+    std::ostringstream text, csv;
     ASSERT_TRUE(WriteTextExport(text, deck));
-    const std::string rule(60, '-');
-    EXPECT_EQ(text.str(), "m\r\none\r\ntwo\r\n" + rule + "\r\n\r\n" + "z\r\n\r\n" + rule +
-                              "\r\n\r\n" + "a\r\n\r\n" + rule + "\r\n\r\n" + "b\r\n\r\n" + rule +
-                              "\r\n\r\n");
-
-    std::ostringstream csv;
+    EXPECT_EQ(text.str(), "m\r\n\r\n" + kRule +
+                              "\r\n\r\nSmith, John\r\n\r\na,\"b\"\tc\r\nd\r\ne\r\n" + kRule +
+                              "\r\n\r\na\r\nTel 1\r\nFax 2\r\n" + kRule + "\r\n\r\nb\r\nx\r\n\r\n" +
+                              kRule + "\r\n\r\n");
     ASSERT_TRUE(WriteCommaDelimitedExport(csv, deck));
-    EXPECT_EQ(csv.str(), "m,one  two\nz,\na,\nb,\n");
-}
+    EXPECT_EQ(csv.str(), "m,\nSmith, John, a \"b\"\t    e\na,Tel 1  Fax 2\nb,x  \n");
 
-TEST(Export, WritesFilesAndReportsAPathThatCannotBeWritten) {
     test::TempDir dir;
-    Deck deck;
-    test::FillDeck(deck, {"x"});
     ASSERT_TRUE(WriteCommaDelimitedExport(dir / "out.txt", deck).ok());
-    EXPECT_EQ(test::ReadFileBytes(dir / "out.txt"), "x,\n");
-
+    EXPECT_EQ(test::ReadFileBytes(dir / "out.txt"), csv.str());
     const auto bad = dir / "missing" / "out.txt";
     const ReplaceResult result = WriteTextExport(bad, deck);
     EXPECT_FALSE(result.ok());
-    EXPECT_EQ(
-        ExportMessage(result, bad.string()).rfind("File Error - \"" + bad.string() + "\": ", 0),
-        0u);
+    EXPECT_TRUE(
+        ExportMessage(result, bad.string()).starts_with("File Error - \"" + bad.string() + "\": "));
 }
 
 }  // namespace

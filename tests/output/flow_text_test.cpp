@@ -1,15 +1,15 @@
+#include "output/flow_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
-#include "output/flow_text.h"
 #include "recording_device.h"
 
 namespace tabula {
 namespace {
 
-using Lines = std::vector<std::string>;
+using S = std::string;
 
 // Box 0..200 with W = 10: the soft limit is 170 (a blank in column 17 or later ends the
 // line), the hard limit 190 (column 19 ends it whatever it is).
@@ -17,90 +17,68 @@ constexpr FlowBox kBox{0, 100, 200};
 constexpr int kW = 10;
 constexpr int kL = 20;
 
-// The lines as measured: every line from the top to the returned last one, with what a pen
-// of width W drew on it (the same arithmetic as measuring, so the drawn breaks are the
-// measured ones).
-Lines Flow(std::string_view text) {
+// The lines from the top to the last one measured, "|" between them, as a pen of width W
+// drew them (the same arithmetic as measuring, so the drawn breaks are the measured ones).
+S Flow(std::string_view text) {
     const int measured = FlowText(text, kBox, kW, kL);
     test::RecordingDevice pen({kL, kW, 0, 0});
     EXPECT_EQ(FlowText(text, kBox, kW, kL, pen), measured);
-    EXPECT_EQ((measured - kBox.top) % kL, 0);
-    Lines lines(static_cast<std::size_t>((measured - kBox.top) / kL + 1));
-    for (const test::PrintedLine& line : pen.lines) {
-        EXPECT_EQ(line.x, kBox.left);
-        lines.at(static_cast<std::size_t>((line.y - kBox.top) / kL)) = line.text;
+    S lines;
+    for (int y = kBox.top; y <= measured; y += kL) {
+        const S at = "0," + std::to_string(y) + " ";
+        const std::size_t from = pen.log.find(at);
+        lines += (y > kBox.top ? "|" : "") +
+                 (from == S::npos ? ""
+                                  : pen.log.substr(from + at.size(),
+                                                   pen.log.find(" | ", from) - from - at.size()));
     }
     return lines;
 }
 
-const std::string a16(16, 'a');
-const std::string x19(19, 'x');
-
-TEST(FlowText, EmptyAndShortTextsStayOnTheTopLine) {
-    EXPECT_EQ(FlowText("", kBox, kW, kL), kBox.top);
-    EXPECT_EQ(Flow(""), (Lines{""}));
-    EXPECT_EQ(Flow("one two"), (Lines{"one two"}));
-}
-
-TEST(FlowText, SoftLimitEndsTheLineAtTheFirstBlankInTheLastTenth) {
-    EXPECT_EQ(Flow(a16 + " bb"), (Lines{a16 + " ", "bb"}));
-    // A blank before the soft zone does not end the line; the hard limit cuts the word.
-    EXPECT_EQ(Flow(std::string(15, 'a') + " bbbbb"), (Lines{std::string(15, 'a') + " bbb", "bb"}));
-    // Words are not measured ahead.
-    EXPECT_EQ(Flow("aaaaaaaaaaaaaa longword"), (Lines{"aaaaaaaaaaaaaa long", "word"}));
-}
-
-TEST(FlowText, WordWiderThanTheBoxIsCutAtTheHardLimit) {
-    EXPECT_EQ(Flow(std::string(25, 'x')), (Lines{x19, std::string(6, 'x')}));
-    EXPECT_EQ(Flow(std::string(38, 'x')), (Lines{x19, x19, ""}));
-}
-
-TEST(FlowText, OneBlankAfterALineEndIsDropped) {
-    EXPECT_EQ(Flow(x19 + " y"), (Lines{x19, "y"}));
-    EXPECT_EQ(Flow(a16 + "  b"), (Lines{a16 + " ", "b"}));
-    EXPECT_EQ(Flow(a16 + "   b"), (Lines{a16 + " ", " b"}));
-    EXPECT_EQ(Flow("one\r\n two"), (Lines{"one", "two"}));
-    EXPECT_EQ(Flow("one\n  two"), (Lines{"one", " two"}));
-}
-
-TEST(FlowText, LineEnds) {
-    EXPECT_EQ(Flow("one\r\ntwo"), (Lines{"one", "two"}));
-    EXPECT_EQ(Flow("one\r\n\r\ntwo"), (Lines{"one", "", "two"}));
-    EXPECT_EQ(Flow("one\ntwo"), (Lines{"one", "two"}));
-    EXPECT_EQ(Flow("\n\n"), (Lines{"", "", ""}));
-    EXPECT_EQ(Flow("end\r\n"), (Lines{"end", ""}));
-    // A line already ended by a limit still gets its own line end.
-    EXPECT_EQ(Flow(x19 + "\r\nz"), (Lines{x19, "", "z"}));
-    EXPECT_EQ(Flow(a16 + " \r\nz"), (Lines{a16 + " ", "", "z"}));
-}
-
-TEST(FlowText, LoneCrEndsALineAndTheWalkStopsAtTheTextsEnd) {
-    EXPECT_EQ(Flow("one\rtwo"), (Lines{"one", "two"}));
-    EXPECT_EQ(Flow("a\r\r\nb"), (Lines{"a", "", "b"}));
+TEST(FlowText, BreaksAtLineEndsAndBlanksInTheLastTenthAndCutsAtTheHardLimit) {
+    const S a16(16, 'a'), x19(19, 'x');
+    const struct {
+        S text, lines;
+    } rows[] = {
+        {"", ""},
+        {"one two", "one two"},
+        {a16 + " bb", a16 + " |bb"},
+        {S(15, 'a') + " bbbbb", S(15, 'a') + " bbb|bb"},          // a blank before the soft zone
+        {"aaaaaaaaaaaaaa longword", "aaaaaaaaaaaaaa long|word"},  // words are not measured ahead
+        {S(25, 'x'), x19 + "|xxxxxx"},
+        {S(38, 'x'), x19 + "|" + x19 + "|"},
+        {x19 + " y", x19 + "|y"},  // one blank after a line end is dropped
+        {a16 + "  b", a16 + " |b"},
+        {a16 + "   b", a16 + " | b"},
+        {"one\r\n two", "one|two"},
+        {"one\n  two", "one| two"},
+        {"one\r\n\r\ntwo", "one||two"},
+        {"\n\n", "||"},
+        {"end\r\n", "end|"},
+        {x19 + "\r\nz", x19 + "||z"},  // a line ended by a limit still gets its own line end
+        {a16 + " \r\nz", a16 + " ||z"},
+        {"one\rtwo", "one|two"},
+        {"a\r\r\nb", "a||b"},
+        {S("ab\0cd", 5), "ab"},
+        {"a\tb", "a  b"},  // a TAB is two blanks, without tab stops
+        {"a" + S(9, '\t') + "b", "a" + S(18, ' ') + "|b"},
+        {a16 + "\tbcd", a16 + "  b|cd"},  // and no blank to break at
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(Flow(row.text), row.lines) << row.text;
+    }
     // The text is the first three bytes: what follows in memory is never drawn.
-    const std::string memory = "ab\rXYZ";
-    EXPECT_EQ(Flow(std::string_view(memory).substr(0, 3)), (Lines{"ab", ""}));
-    EXPECT_EQ(Flow(std::string_view("ab\0cd", 5)), (Lines{"ab"}));
-}
-
-TEST(FlowText, TabIsTwoBlanksWithoutTabStopsAndNoBreakingBlank) {
-    EXPECT_EQ(Flow("a\tb"), (Lines{"a  b"}));
-    // 10 + 9 x 20 reaches the hard limit exactly: no tab stop moved the pen further.
-    EXPECT_EQ(Flow("a" + std::string(9, '\t') + "b"), (Lines{"a" + std::string(18, ' '), "b"}));
-    // In the soft zone a TAB is no blank: the line runs on to the hard limit.
-    EXPECT_EQ(Flow(a16 + "\tbcd"), (Lines{a16 + "  b", "cd"}));
+    EXPECT_EQ(Flow(std::string_view("ab\rXYZ").substr(0, 3)), "ab|");
 }
 
 TEST(FlowText, DrawingMovesByTheRealWidthsAndConvertsToUtf8) {
     test::RecordingDevice narrow({kL, kW, 0, 0});
     narrow.drawn_char_width = 5;
-    const std::string text(25, 'x');
-    EXPECT_EQ(FlowText(text, kBox, kW, kL), kBox.top + kL);
-    EXPECT_EQ(FlowText(text, kBox, kW, kL, narrow), kBox.top);
-
+    EXPECT_EQ(FlowText(S(25, 'x'), kBox, kW, kL), kBox.top + kL);
+    EXPECT_EQ(FlowText(S(25, 'x'), kBox, kW, kL, narrow), kBox.top);
     test::RecordingDevice pen({kL, kW, 0, 0});
     FlowText("caf\xE9", kBox, kW, kL, pen);
-    EXPECT_EQ(pen.lines, (std::vector<test::PrintedLine>{{0, 100, "caf\xC3\xA9"}}));
+    EXPECT_EQ(pen.log, "0,100 caf\xC3\xA9");
 }
 
 }  // namespace

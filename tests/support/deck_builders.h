@@ -66,6 +66,9 @@ std::string RrgFileBytes(const std::vector<RrgCard>& cards);
 
 // Fills an empty deck with cards of these indexes (sorted, front = smallest).
 void FillDeck(Deck& deck, const std::vector<std::string>& indexes);
+// The cards from the front card on, "|" between them: the index, "*" when tagged, and
+// "=body" when the body is not empty.
+std::string Ring(const Deck& deck);
 // The indexes read from the front card on.
 std::vector<std::string> RingIndexes(const Deck& deck);
 
