@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QListView>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTest>
 
 #include "commands/tag_list_model.h"
@@ -110,21 +109,6 @@ TEST_F(TagDialogTest, SelectedTagsTheSelectedRowsAndDoubleClickToggles) {
     EXPECT_EQ(Marks(), (Bools{false, true, true, true, true, true}));
     QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
     EXPECT_EQ(Tags(), (Bools{false, true, true, true, true, true}));
-}
-
-TEST_F(TagDialogTest, MoreRowsThanFitContinueInColumnsToTheLastCard) {
-    std::vector<std::string> indexes;
-    for (int i = 100; i < 200; ++i) {
-        indexes.push_back(std::to_string(i));
-    }
-    FillDeck(deck, indexes);
-    Show();
-    QScrollBar* bar = List().horizontalScrollBar();
-    ASSERT_TRUE(bar->isVisible());
-    bar->setValue(bar->maximum());
-    const QRect last = List().visualRect(List().model()->index(99, 0));
-    EXPECT_TRUE(List().viewport()->rect().contains(last));
-    EXPECT_EQ(List().indexAt(last.center()).row(), 99);
 }
 
 // Card > Tag: a modal dialog over the window; Ok writes the tags, Cancel not.
