@@ -66,12 +66,9 @@ TEST_F(LongWorkTest, EveryLongCommandShowsTheWaitCursorAndItsTextWhileItRuns) {
             prompts.AnswerMessage(Answer::kNo);  // "Save Changes ?" before the import
             shown.clear();
             Trigger(command);
-            const auto waiting =
-                std::find_if(shown.begin(), shown.end(), [](const Shown& s) { return s.second; });
-            EXPECT_EQ(waiting == shown.end(), !long_work);
-            if (long_work) {
-                EXPECT_NE(std::find(shown.begin(), shown.end(), Shown{text, true}), shown.end());
-            }
+            EXPECT_EQ(std::ranges::any_of(shown, [](const Shown& s) { return s.second; }),
+                      long_work);
+            EXPECT_EQ(std::ranges::find(shown, Shown{text, true}) != shown.end(), long_work);
             EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
             EXPECT_EQ(window->Status().Message(), "Ready");
             prompts.message_answers.clear();
