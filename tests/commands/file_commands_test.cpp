@@ -255,6 +255,8 @@ TEST_F(FileCommandsTest, ImportMakesTheCardfileTheDeckAndSaveNeverWritesItBack) 
     EXPECT_TRUE(window->Imported());
     EXPECT_EQ(LastFile(), "/decks/work.tbx") << "import does not write it";
     const std::string crd_bytes = Bytes(crd);
+    window->UpdateActions();
+    EXPECT_FALSE(window->Action(CommandId::kSave)->isEnabled());
     Change();
     prompts.AnswerMessage(Answer::kYes);
     Run(CommandId::kNew, {});

@@ -78,12 +78,17 @@ class MailCommandsTest : public DeckFilesTest {
 TEST_F(MailCommandsTest, CardListAndTagReachTheMailProgram) {
     OpenWindow();
     ASSERT_NE(Front().EmailButton(), nullptr) << "a mail program is registered";
-    UseCards({{"ant", "six legs", 1}, {"bee", "", 0}});
-    deck.ClearModified();
+    EXPECT_FALSE(SendCardEnabled()) << "no card to send";
+    // 41 characters: the subject keeps 31; line breaks go as LF, Windows-1252 as UTF-8.
+    UseCards({{"Meeting notes of the budget committee 2026", "Caf\xE9\r\nten"}});
     Front().EmailButton()->click();
     EXPECT_EQ(fake.Arguments(),
-              (std::vector<std::string>{"--utf8", "--subject", "ant", "--body", "six legs"}));
+              (std::vector<std::string>{"--utf8", "--subject", "Meeting notes of the budget com",
+                                        "--body", "Caf\xC3\xA9\nten"}));
     EXPECT_EQ(TempFiles(), 0u) << "a note needs no file";
+    deck.ClearDeck();
+    UseCards({{"ant", "six legs", 1}, {"bee", "", 0}});
+    deck.ClearModified();
     window->SetCurrentFile(QStringLiteral("/decks/work.tbx"));
     Trigger(CommandId::kSendTag);
     const std::vector<std::string> args = fake.Arguments();
