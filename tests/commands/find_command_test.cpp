@@ -6,335 +6,180 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextCursor>
-#include <functional>
 
-#include "gui_support/main_window_fixture.h"
+#include "commands/find_pass.h"
+#include "deck/card.h"
+#include "gui_support/deck_files_fixture.h"
 #include "gui_support/typing.h"
+#include "gui_support/wait_for.h"
 #include "stack/card_editor.h"
 
 namespace tabula::test {
 namespace {
 
-// Processes events until the condition holds; false when it never does. (QTRY_* report to
-// QTest's own log, which a GoogleTest run never reads.)
-bool Soon(const std::function<bool()>& condition) {
-    return QTest::qWaitFor(condition);
-}
+using Strings = std::vector<std::string>;
 
-class FindCommandTest : public MainWindowTest {
+class FindCommandTest : public DeckFilesTest {
   protected:
-    void SetUp() override {
-        Open();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    // Cards with these indexes and bodies; the smallest index is at the front.
-    void Bodies(const std::vector<std::pair<std::string, std::string>>& cards) {
-        std::vector<std::string> indexes;
-        for (const auto& card : cards) {
-            indexes.push_back(card.first);
-        }
-        Cards(indexes);
-        for (const auto& [index, body] : cards) {
-            for (int k = 0; k < deck.Count(); ++k) {
-                if (deck.At(k).Index() == index) {
-                    deck.SetBody(k, body);
-                }
-            }
-        }
-        window->Stack().RefreshStack();
-        deck.ClearModified();
-    }
-
     FindDialog* Window() { return window->Find().Window(); }
-
-    // Edit > Find, then the text typed into the Find window.
     void FindText(const QString& text) {
         ASSERT_TRUE(Trigger(CommandId::kFind));
         ASSERT_NE(Window(), nullptr);
-        ASSERT_TRUE(Window()->isVisible());
         Window()->Edit()->clear();
         QTest::keyClicks(Window()->Edit(), text);
     }
-
-    void FindNext() {
-        ASSERT_NE(Window(), nullptr);
-        QTest::mouseClick(Window()->FindNextButton(), Qt::LeftButton);
+    void FindNext() { QTest::mouseClick(Window()->FindNextButton(), Qt::LeftButton); }
+    // Where the front card stands and what the editor has selected.
+    std::string Hit() {
+        const QTextCursor c = Editor().textCursor();
+        return std::string(deck.Front().Index()) + " " + std::to_string(c.selectionStart()) + " " +
+               c.selectedText().toStdString();
     }
-
-    // The editor's selection: start, end and text.
-    struct Selection {
-        int start;
-        int end;
-        QString text;
-        bool operator==(const Selection&) const = default;
-    };
-    Selection Selected() {
-        const QTextCursor cursor = Editor().textCursor();
-        return {cursor.selectionStart(), cursor.selectionEnd(), cursor.selectedText()};
-    }
-
-    void ExpectEndOfSelection(std::size_t messages = 1) {
-        ASSERT_EQ(prompts.messages.size(), messages);
-        EXPECT_EQ(prompts.messages.back().text, "End of Selection");
-        EXPECT_EQ(prompts.messages.back().caption, "Tabula Info");
-        EXPECT_EQ(prompts.messages.back().icon, MessageIcon::kWarning);
-        EXPECT_EQ(prompts.messages.back().buttons, MessageButtons::kOk);
-    }
-
-    void SelectInEditor(int start, int end) {
+    void Select(int start, int end) {
         QTextCursor cursor = Editor().textCursor();
         cursor.setPosition(start);
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         Editor().setTextCursor(cursor);
     }
+    void ExpectEnd(std::size_t messages = 1) {
+        ASSERT_EQ(prompts.messages.size(), messages);
+        EXPECT_EQ(prompts.messages.back().text, "End of Selection");
+        EXPECT_EQ(prompts.messages.back().caption, "Tabula Info");
+        EXPECT_EQ(prompts.messages.back().icon, MessageIcon::kWarning);
+    }
 };
 
-TEST_F(FindCommandTest, TwoHitsInTheFrontCardThenTheThirdCardThenTheEnd) {
-    Bodies({{"a", "fox and Fox"}, {"b", "dog"}, {"c", "a FOX"}, {"d", "cat"}});
+// From the front card round to its predecessor, every hit once, then the end.
+TEST_F(FindCommandTest, ThePassRunsFromTheFrontCardHitByHitToItsEnd) {
+    UseCards({{"a", "x fox"}, {"b", "fox and Fox"}, {"c", "dog"}, {"d", "one\r\ntwo\rthe fox"}});
+    window->Stack().BringToFront(1);
+    deck.ClearModified();
     FindText("fox");
     EXPECT_EQ(Window()->windowTitle(), "Find");
-
-    FindNext();
-    EXPECT_EQ(deck.Front().Index(), "a");
-    EXPECT_EQ(Selected(), (Selection{0, 3, "fox"}));
-    EXPECT_TRUE(Soon([&] { return Editor().hasFocus(); }));
-
-    FindNext();
-    EXPECT_EQ(deck.Front().Index(), "a");
-    EXPECT_EQ(Selected(), (Selection{8, 11, "Fox"}));
-
-    FindNext();
-    EXPECT_EQ(Ring(), (std::vector<std::string>{"c", "d", "a", "b"}));
-    EXPECT_EQ(Editor().toPlainText(), "a FOX");
-    EXPECT_EQ(Selected(), (Selection{2, 5, "FOX"}));
-    EXPECT_TRUE(prompts.messages.empty());
-
-    FindNext();
-    ExpectEndOfSelection();
-    EXPECT_EQ(deck.Front().Index(), "c");
-    EXPECT_EQ(Selected(), (Selection{2, 5, "FOX"})) << "the last hit stays selected";
-    FindNext();
-    ExpectEndOfSelection(2);
-    EXPECT_FALSE(deck.Modified()) << "searching changes nothing";
-}
-
-TEST_F(FindCommandTest, EnterInTheFindWindowIsFindNext) {
-    Bodies({{"a", "aaaa"}});
-    FindText("aa");
-    QTest::keyClick(Window()->Edit(), Qt::Key_Return);
-    EXPECT_EQ(Selected(), (Selection{0, 2, "aa"}));
-    Window()->activateWindow();
-    QTest::keyClick(Window()->Edit(), Qt::Key_Return);
-    EXPECT_EQ(Selected(), (Selection{2, 4, "aa"})) << "hits never overlap";
-    QTest::keyClick(Window()->Edit(), Qt::Key_Return);
-    ExpectEndOfSelection();
-}
-
-TEST_F(FindCommandTest, MatchCaseWholeWordAndUpChangeNothing) {
-    Bodies({{"a", "Cat"}, {"b", "concatenate"}, {"c", "CAT"}});
-    FindText("cat");
+    // Match Case, Whole Word and Up are shown but change nothing.
     Window()->MatchCase()->setChecked(true);
     Window()->WholeWord()->setChecked(true);
     Window()->Up()->setChecked(true);
     FindNext();
-    EXPECT_EQ(Selected().text, "Cat");
+    EXPECT_EQ(Hit(), "b 0 fox");
+    TABULA_TRY_VERIFY(Editor().hasFocus());
+    Window()->activateWindow();
+    QTest::keyClick(Window()->Edit(), Qt::Key_Return);  // Enter is Find Next
+    EXPECT_EQ(Hit(), "b 8 Fox");
     FindNext();
-    EXPECT_EQ(deck.Front().Index(), "b");
-    EXPECT_EQ(Selected(), (Selection{3, 6, "cat"}));
+    EXPECT_EQ(Hit(), "d 12 fox") << "a CR LF and a lone CR are one line break each";
+    EXPECT_EQ(Ring(), (Strings{"d", "a", "b", "c"}));
     FindNext();
-    EXPECT_EQ(Selected().text, "CAT");
+    EXPECT_EQ(Hit(), "a 2 fox");
     EXPECT_TRUE(prompts.messages.empty());
+    FindNext();
+    ExpectEnd();
+    EXPECT_EQ(Hit(), "a 2 fox") << "the last hit stays selected";
+    FindNext();
+    ExpectEnd(2);
+    EXPECT_FALSE(deck.Modified());
+
+    QTest::mouseClick(Window()->CancelButton(), Qt::LeftButton);
+    TABULA_TRY_VERIFY(Window() == nullptr);
+    TABULA_TRY_VERIFY(Editor().hasFocus());
 }
 
-TEST_F(FindCommandTest, TheFrontCardsPredecessorIsSearchedLast) {
-    Bodies({{"a", "x"}, {"b", "x"}, {"c", "x"}, {"d", "x"}});
-    window->Stack().BringToFront(2);  // c d a b
-    FindText("x");
-    std::vector<std::string> fronts;
-    for (int i = 0; i < 4; ++i) {
-        FindNext();
-        fronts.emplace_back(deck.Front().Index());
-    }
-    EXPECT_EQ(fronts, (std::vector<std::string>{"c", "d", "a", "b"}));
-    FindNext();
-    ExpectEndOfSelection();
-}
-
-TEST_F(FindCommandTest, ATextFoundNowhereReportsTheEndAtOnce) {
-    Bodies({{"a", "one"}, {"b", "two"}});
-    window->Stack().BringToFront(1);
-    SelectInEditor(0, 1);
-    FindText("three");
-    FindNext();
-    ExpectEndOfSelection();
-    EXPECT_EQ(deck.Front().Index(), "b");
-    EXPECT_EQ(Selected(), (Selection{0, 1, "t"})) << "the editor's selection is left alone";
-}
-
-TEST_F(FindCommandTest, ADeckOfOneCard) {
-    Bodies({{"solo", "a needle in hay"}});
-    FindText("NEEDLE");
-    FindNext();
-    EXPECT_EQ(Selected(), (Selection{2, 8, "needle"}));
-    FindNext();
-    ExpectEndOfSelection();
-}
-
-TEST_F(FindCommandTest, AHitAfterLineBreaksIsSelectedWhereItStands) {
-    // The body holds CR LF and a lone CR; the editor shows each as one line break.
-    Bodies({{"a", "one\r\ntwo\rthe fox"}});
-    FindText("fox");
-    FindNext();
-    EXPECT_EQ(Selected().text, "fox");
-    EXPECT_EQ(Selected().start, 12);
-    EXPECT_EQ(EditorPosition("one\r\ntwo", 8), 7);
-    EXPECT_EQ(EditorPosition("\r\n\r\nx", 4), 2);
-    EXPECT_EQ(EditorPosition("ab", 1), 1);
-}
-
-TEST_F(FindCommandTest, TheEditorsSelectionIsTheInitialText) {
-    Bodies({{"a", "the brown fox\r\njumps"}});
-    SelectInEditor(4, 13);
+TEST_F(FindCommandTest, TheFindWindowStartsFromTheEditorsSelection) {
+    UseCards({{"a", "the brown fox\r\njumps" + std::string(300, 'q')}});
+    Select(4, 13);
     ASSERT_TRUE(Trigger(CommandId::kFind));
-    ASSERT_NE(Window(), nullptr);
     EXPECT_EQ(Window()->Text(), "brown fox");
     EXPECT_EQ(Window()->Edit()->selectedText(), "brown fox") << "typing replaces it";
-    EXPECT_TRUE(Window()->FindNextButton()->isEnabled());
-    EXPECT_TRUE(Soon([&] { return Window()->Edit()->hasFocus(); }));
-    Window()->close();
-
-    // Across the line break: the one-line field takes the first line.
-    SelectInEditor(10, 19);
+    TABULA_TRY_VERIFY(Window()->Edit()->hasFocus());
+    EXPECT_TRUE(Window()->Down()->isChecked());
+    FindDialog* first = Window();
+    Select(10, 19);  // across the line break: the one-line field takes the first line
     ASSERT_TRUE(Trigger(CommandId::kFind));
+    EXPECT_EQ(Window(), first) << "one Find window at a time";
     EXPECT_EQ(Window()->Text(), "fox");
-    Window()->close();
-
-    // Nothing selected: an empty field and Find Next disabled until something is typed.
-    SelectInEditor(2, 2);
-    ASSERT_TRUE(Trigger(CommandId::kFind));
-    EXPECT_EQ(Window()->Text(), "");
-    EXPECT_FALSE(Window()->FindNextButton()->isEnabled());
-    QTest::keyClicks(Window()->Edit(), "j");
-    EXPECT_TRUE(Window()->FindNextButton()->isEnabled());
-}
-
-TEST_F(FindCommandTest, TheFindWindowHoldsAt127StorableCharacters) {
-    const std::string long_body(300, 'q');
-    Bodies({{"a", long_body}});
-    SelectInEditor(0, 300);
+    Select(19, 319);
     ASSERT_TRUE(Trigger(CommandId::kFind));
     EXPECT_EQ(Window()->Text(), QString(127, QChar(u'q')));
-    QTest::keyClick(Window()->Edit(), Qt::Key_End);
-    QTest::keyClicks(Window()->Edit(), "qq");
-    EXPECT_EQ(Window()->Text().size(), 127);
-
     Window()->Edit()->clear();
     TypeText(Window()->Edit(), QString::fromUtf8("a\u2192b"));
     EXPECT_EQ(Window()->Text(), "a?b") << "what is searched is what is shown";
-    EXPECT_TRUE(Window()->Down()->isChecked());
-    EXPECT_FALSE(Window()->MatchCase()->isChecked());
-    EXPECT_FALSE(Window()->WholeWord()->isChecked());
+    // Nothing selected: the typed text stays; an empty field disables Find Next.
+    Select(2, 2);
+    ASSERT_TRUE(Trigger(CommandId::kFind));
+    EXPECT_EQ(Window()->Text(), "a?b");
+    Window()->Edit()->clear();
+    EXPECT_FALSE(Window()->FindNextButton()->isEnabled());
+    QTest::keyClick(Window()->Edit(), Qt::Key_Escape);
+    TABULA_TRY_VERIFY(Window() == nullptr);
+    EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(FindCommandTest, FindWhileTheWindowIsOpenBringsItForwardAndStartsANewPass) {
-    Bodies({{"a", "x"}, {"b", "x"}, {"c", "x"}});
+// Find again starts a new pass; a card deleted meanwhile is skipped, one added not searched.
+TEST_F(FindCommandTest, ThePassFollowsTheDeckWhileTheWindowIsOpen) {
+    UseCards({{"a", "x"}, {"b", "x"}, {"c", "x x"}, {"d", "x"}, {"e", "x"}});
     FindText("x");
-    FindDialog* first = Window();
     FindNext();
     FindNext();
-    ASSERT_EQ(deck.Front().Index(), "b");
-
-    window->activateWindow();
-    EXPECT_TRUE(Soon([&] { return window->isActiveWindow(); }));
-    SelectInEditor(0, 0);
-    ASSERT_TRUE(Trigger(CommandId::kFind));
-    EXPECT_EQ(Window(), first) << "one Find window at a time";
-    EXPECT_EQ(window->findChildren<FindDialog*>().size(), 1);
-    EXPECT_TRUE(Soon([&] { return first->isActiveWindow(); }));
-    EXPECT_EQ(Window()->Text(), "x") << "without a selection the typed text stays";
-    EXPECT_EQ(window->Find().Pass().SearchPosition(), 0);
-
-    // The new pass runs from b, the front card now, round to a.
-    std::vector<std::string> fronts;
-    for (int i = 0; i < 3; ++i) {
-        FindNext();
-        fronts.emplace_back(deck.Front().Index());
-    }
-    EXPECT_EQ(fronts, (std::vector<std::string>{"b", "c", "a"}));
-    FindNext();
-    ExpectEndOfSelection();
-
-    // With a selection, Find takes it into the open window.
-    deck.SetBody(0, "yz");
-    window->Stack().RefreshStack();
-    SelectInEditor(0, 2);
-    ASSERT_TRUE(Trigger(CommandId::kFind));
-    EXPECT_EQ(Window(), first);
-    EXPECT_EQ(Window()->Text(), "yz");
-}
-
-TEST_F(FindCommandTest, ACardDeletedWhileTheWindowIsOpenIsSkipped) {
-    Bodies({{"a", "x"}, {"b", "x"}, {"c", "x x"}, {"d", "x"}});
-    FindText("x");
-    FindNext();  // a
-    // The user deletes b and then c, the card after it, which comes to the front.
-    window->Stack().BringToFront(1);
+    ASSERT_EQ(Hit(), "b 0 x");
+    Select(0, 0);
+    ASSERT_TRUE(Trigger(CommandId::kFind));  // a new pass from b
+    window->Stack().BringToFront(1);         // c, then deleted with d after it
     prompts.AnswerMessage(Answer::kYes);
     prompts.AnswerMessage(Answer::kYes);
     Trigger(CommandId::kDelete);
     Trigger(CommandId::kDelete);
-    ASSERT_EQ(Ring(), (std::vector<std::string>{"d", "a"}));
-    prompts.messages.clear();
-
-    FindNext();
-    EXPECT_EQ(deck.Front().Index(), "d");
-    EXPECT_EQ(Selected(), (Selection{0, 1, "x"}));
-    FindNext();
-    ExpectEndOfSelection();
-}
-
-TEST_F(FindCommandTest, ACardAddedWhileTheWindowIsOpenIsNotSearched) {
-    Bodies({{"a", "x"}, {"c", "x"}});
-    FindText("x");
-    FindNext();  // a
-    prompts.AnswerIndex("b");
+    prompts.AnswerIndex("bb");
     Trigger(CommandId::kAdd);
     TypeText(&Editor(), "x");
-    ASSERT_EQ(deck.Front().Body(), "x");
+    prompts.messages.clear();
+    Strings hits;
+    for (int i = 0; i < 3; ++i) {
+        FindNext();
+        hits.push_back(Hit());
+    }
+    EXPECT_EQ(hits, (Strings{"b 0 x", "e 0 x", "a 0 x"}));
     FindNext();
-    EXPECT_EQ(deck.Front().Index(), "c");
-    FindNext();
-    ExpectEndOfSelection();
-}
+    ExpectEnd();
 
-TEST_F(FindCommandTest, FindNextOnAnEmptyDeckDoesNothing) {
-    Bodies({{"a", "x"}});
-    FindText("x");
-    prompts.AnswerMessage(Answer::kYes);
-    Trigger(CommandId::kDelete);
-    ASSERT_EQ(deck.Count(), 0);
+    deck.ClearDeck();
+    window->Stack().RefreshStack();
     prompts.messages.clear();
     FindNext();
-    EXPECT_TRUE(prompts.messages.empty());
-    window->UpdateActions();
-    EXPECT_FALSE(window->Action(CommandId::kFind)->isEnabled());
+    EXPECT_TRUE(prompts.messages.empty()) << "nothing to search, nothing to say";
 }
 
-TEST_F(FindCommandTest, ClosingTheFindWindowGivesTheEditorTheFocus) {
-    Bodies({{"a", "x"}});
-    FindText("x");
-    EXPECT_TRUE(Soon([&] { return Window()->isActiveWindow(); }));
-    QTest::mouseClick(Window()->CancelButton(), Qt::LeftButton);
-    EXPECT_TRUE(Soon([&] { return Window() == nullptr; }));
-    EXPECT_TRUE(Soon([&] { return Editor().hasFocus(); }));
-
-    FindText("x");
-    QTest::keyClick(Window()->Edit(), Qt::Key_Escape);
-    EXPECT_TRUE(Soon([&] { return Window() == nullptr; }));
-    EXPECT_TRUE(Soon([&] { return Editor().hasFocus(); }));
-    EXPECT_TRUE(prompts.messages.empty());
+// Windows-1252 letters match their capitals: é (E9) under É (C9), š (9A) under Š (8A), ÿ (FF)
+// under Ÿ (9F); ß has no capital of one byte and matches only itself.
+TEST(FindPassTest, BytesMatchTheirCapitalsAndHitsNeverOverlap) {
+    EXPECT_EQ(FindUpper("cCcCcCcCcat", "CAT"), 8) << "many false starts in both cases";
+    EXPECT_EQ(FindUpper("caf\xE9 cr\xE8me", "CAF\xC9"), 0);
+    EXPECT_EQ(FindUpper("x \x9A\xFF", "\x8A\x9F"), 2);
+    EXPECT_EQ(FindUpper("STRASSE stra\337e", "STRA\337"), 8);
+    EXPECT_EQ(FindUpper("aaaa", "AA", 3), -1);
+    FindPass pass;
+    Deck deck;
+    deck.CreateCard("k").SetBody("aaaa");
+    deck.CreateCard("l").SetBody("x1 x2 x3");
+    deck.CreateCard("m").SetBody("ab ab");
+    deck.SortCards();
+    deck.SetRemovalObserver([&pass](const Card& card) { pass.CardLeaving(card); });
+    EXPECT_FALSE(pass.FindNext("a")) << "no pass before the first start";
+    pass.Start(deck);
+    EXPECT_EQ(pass.FindNext("aa")->offset, 0);
+    EXPECT_EQ(pass.FindNext("aa")->offset, 2);
+    ASSERT_TRUE(pass.FindNext("x"));
+    ASSERT_EQ(pass.FindNext("x")->offset, 3);
+    deck.SetBody(1, "x");  // the card now holds one x: the hits shown are not shown again
+    EXPECT_EQ(pass.FindNext("ab")->card->Index(), "m");
+    EXPECT_EQ(pass.FindNext("b")->offset, 4) << "a new text goes on after the hits passed";
+    EXPECT_FALSE(pass.FindNext("b"));
+    EXPECT_FALSE(pass.FindNext("a")) << "an ended pass stays ended";
+    deck.BringToFront(1);
+    pass.Start(deck);
+    deck.ClearDeck();
+    deck.CreateCard("a").SetBody("x");
+    EXPECT_FALSE(pass.FindNext("x")) << "the cards of the pass are gone";
+    deck.SetRemovalObserver({});
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 #include "commands/print_commands.h"
 
 #include <QCoreApplication>
-#include <QPageSize>
 #include <QPrinter>
+#include <QProcess>
+#include <QXmlStreamReader>
+#include <cmath>
 
-#include "commands/pdf_text.h"
 #include "gui_support/deck_files_fixture.h"
 #include "gui_support/wait_for.h"
 #include "stack/card_button.h"
@@ -14,218 +15,126 @@
 namespace tabula::test {
 namespace {
 
-// The print font at 1200 dpi (Liberation Sans standing in for Arial): lines 205 units apart,
-// margins M = 3L. A point is 1200 / 72 device units.
-constexpr int kL = 205;
-constexpr int kM = 3 * kL;
-constexpr double kPoint = 1200.0 / 72;
-constexpr double kBlank = 2.78;  // a blank of the print font, in points
-constexpr double kTolerance = 1.0;
-
-// Print to File on paper of this size in device units, without margins. The dialog hands
-// the paper chosen there straight to the printer.
-ScriptedPrompts::PrinterAnswer SmallPaper(const QString& path, int width, int height) {
-    return [=](QPrinter& printer) {
-        printer.setOutputFileName(path);
-        printer.setPageSize(QPageSize(QSizeF(width / kPoint, height / kPoint), QPageSize::Point, {},
-                                      QPageSize::ExactMatch));
-        printer.setPageMargins({}, QPageLayout::Point);
-        return true;
-    };
-}
-
-class PrintCommandsTest : public DeckFilesTest {
-  protected:
-    void SetUp() override {
-        DeckFilesTest::SetUp();
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        origin_ = printer.pageLayout().paintRect(QPageLayout::Point).topLeft();
-    }
-    void Print(PrintLayout layout) { PrintCards(window->Context(), *window, layout); }
-    PdfText Pdf(const QString& path) {
-        std::optional<PdfText> text = ReadPdfText(path);
-        EXPECT_TRUE(text) << "no PDF at " << path.toStdString();
-        return text.value_or(PdfText{});
-    }
-    // A line the layout put at (x, y), as it stands on a page of the default paper.
-    PdfLine At(int x, int y, const QString& text) const {
-        return {origin_.x() + x / kPoint, origin_.y() + y / kPoint, text};
-    }
-    static PdfLine OnSmallPaper(int x, int y, const QString& text) {
-        return {x / kPoint, y / kPoint, text};
-    }
-    static void ExpectLines(const PdfPage& page, const std::vector<PdfLine>& expected) {
-        const std::vector<PdfLine> lines = page.Lines();
-        ASSERT_EQ(lines.size(), expected.size());
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            EXPECT_EQ(lines[i].text, expected[i].text);
-            EXPECT_NEAR(lines[i].x, expected[i].x, kTolerance) << lines[i].text.toStdString();
-            EXPECT_NEAR(lines[i].y, expected[i].y, kTolerance) << lines[i].text.toStdString();
-        }
-    }
-
-    QPointF origin_;
+// A line of a printed page: where its first word stands, in points from the page's top left.
+struct PdfLine {
+    double x = 0;
+    double y = 0;
+    QString text;
+};
+struct PdfText {
+    QString title;
+    std::vector<std::vector<PdfLine>> pages;
 };
 
-TEST_F(PrintCommandsTest, CardHeaderIndexAndBodyLinesOnOnePage) {
-    UseCards({{"ant", "a"}, {"cat", "one\r\ntwo\r\n\r\n three\tfour"}, {"dog", "d"}});
+// The words of the file as `pdftotext -bbox` (package poppler-utils) finds them, joined into
+// lines: the print font sets every word of a line at one height.
+PdfText ReadPdf(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    EXPECT_TRUE(pdftotext.waitForFinished() && pdftotext.exitCode() == 0) << path.toStdString();
+    PdfText pdf;
+    QXmlStreamReader xml(pdftotext.readAllStandardOutput());
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == u"title") {
+            pdf.title = xml.readElementText();
+        } else if (xml.name() == u"page") {
+            pdf.pages.emplace_back();
+        } else if (xml.name() == u"word" && !pdf.pages.empty()) {
+            const double x = xml.attributes().value(QLatin1String("xMin")).toDouble();
+            const double y = xml.attributes().value(QLatin1String("yMin")).toDouble();
+            const QString word = xml.readElementText();
+            std::vector<PdfLine>& lines = pdf.pages.back();
+            if (!lines.empty() && std::abs(lines.back().y - y) < 1.0) {
+                lines.back().text += ' ' + word;
+            } else {
+                lines.push_back({x, y, word});
+            }
+        }
+    }
+    return pdf;
+}
+
+std::vector<QString> Texts(const std::vector<PdfLine>& lines) {
+    std::vector<QString> texts;
+    for (const PdfLine& line : lines) {
+        texts.push_back(line.text);
+    }
+    return texts;
+}
+
+using PrintCommandsTest = DeckFilesTest;
+
+// The menu items and the front card's Print button print, each after the Print dialog.
+TEST_F(PrintCommandsTest, CardListAndTagArePrintedFromTheFrontCard) {
+    UseCards({{"ant", "a", 1}, {"cat", "one\r\ntwo\r\n\r\n three"}, {"dog", "d"}});
     window->Stack().BringToFront(1);
     window->SetCurrentFile(PathOf("my cards.tbx"));
     deck.ClearModified();
     prompts.AnswerPrinterPdf(PathOf("card.pdf"));
-    Print(PrintLayout::kCard);
+    Front().PrintButton()->click();
+    const PdfText card = ReadPdf(PathOf("card.pdf"));
+    EXPECT_EQ(card.title, PathOf("my cards.tbx"));
+    ASSERT_EQ(card.pages.size(), 1u);
+    // At 1200 dpi: lines L = 205 units apart, margins 3L, a point 1200 / 72 units; the blank
+    // after a line end is dropped, the empty line stays.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QPointF origin = printer.pageLayout().paintRect(QPageLayout::Point).topLeft();
+    const std::vector<std::pair<int, QString>> lines = {
+        {3, PathOf("my cards.tbx")}, {5, "Index: cat"}, {6, "one"}, {7, "two"}, {9, "three"}};
+    ASSERT_EQ(card.pages[0].size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(card.pages[0][i].text, lines[i].second);
+        EXPECT_NEAR(card.pages[0][i].x, origin.x() + 3 * 205 * 72 / 1200.0, 1.0) << i;
+        EXPECT_NEAR(card.pages[0][i].y, origin.y() + lines[i].first * 205 * 72 / 1200.0, 1.0) << i;
+    }
 
-    const PdfText pdf = Pdf(PathOf("card.pdf"));
-    EXPECT_EQ(pdf.title, PathOf("my cards.tbx"));
-    ASSERT_EQ(pdf.pages.size(), 1u);
-    // The blank after a line end is dropped; the empty line stays.
-    ExpectLines(pdf.pages[0], {At(kM, kM, PathOf("my cards.tbx")),
-                               At(kM, kM + 2 * kL, "Index: cat"), At(kM, kM + 3 * kL, "one"),
-                               At(kM, kM + 4 * kL, "two"), At(kM, kM + 6 * kL, "three four")});
-    // The TAB is two blanks wide.
-    const PdfWord* three = pdf.pages[0].Word("three");
-    const PdfWord* four = pdf.pages[0].Word("four");
-    ASSERT_TRUE(three && four);
-    EXPECT_NEAR(four->x_min - three->x_max, 2 * kBlank, kTolerance);
-
-    EXPECT_EQ(prompts.print_dialogs, 1);
+    window->SetCurrentFile({});
+    prompts.AnswerPrinterPdf(PathOf("list.pdf"));
+    Trigger(CommandId::kPrintList);
+    EXPECT_EQ(Texts(ReadPdf(PathOf("list.pdf")).pages.at(0)),
+              (std::vector<QString>{"- page 1", "Index: cat", "Index: dog", "Index: ant"}));
+    prompts.AnswerPrinterPdf(PathOf("tag.pdf"));
+    Trigger(CommandId::kPrintTag);
+    EXPECT_EQ(Texts(ReadPdf(PathOf("tag.pdf")).pages.at(0)),
+              (std::vector<QString>{"- page 1", "Index: ant", "a"}));
+    EXPECT_EQ(prompts.print_dialogs, 3);
     EXPECT_FALSE(deck.Modified());
     EXPECT_EQ(deck.Front().Index(), "cat");
     ExpectNoMessage();
     TABULA_TRY_VERIFY(Editor().hasFocus());
 }
 
-TEST_F(PrintCommandsTest, ListFromTheFrontCardTwoLinesToAPage) {
-    // Paper 1400 units high: the bottom limit 1400 - 50 - 3L = 735 lets two index lines
-    // (at 470 and 675) onto each page.
-    UseCards({{"ant", ""}, {"bee", ""}, {"cat", ""}, {"dog", ""}, {"eel", ""}});
-    window->Stack().BringToFront(2);
-    window->SetCurrentFile(PathOf("list.tbx"));
-    Change();
-    prompts.AnswerPrinter(SmallPaper(PathOf("list.pdf"), 9600, 1400));
-    Print(PrintLayout::kList);
-
-    const PdfText pdf = Pdf(PathOf("list.pdf"));
-    ASSERT_EQ(pdf.pages.size(), 3u);
-    const std::vector<std::vector<QString>> pages = {{"cat", "dog"}, {"eel", "ant"}, {"bee"}};
-    for (std::size_t n = 0; n < pages.size(); ++n) {
-        std::vector<PdfLine> expected = {
-            OnSmallPaper(25, 60, PathOf("list.tbx") + " - page " + QString::number(n + 1))};
-        for (std::size_t i = 0; i < pages[n].size(); ++i) {
-            expected.push_back(
-                OnSmallPaper(25, 470 + static_cast<int>(i) * kL, "Index: " + pages[n][i]));
-        }
-        ExpectLines(pdf.pages[n], expected);
-    }
-    EXPECT_TRUE(deck.Modified());
-    ExpectNoMessage();
-}
-
-TEST_F(PrintCommandsTest, TaggedCardsWholeToAPageFromTheFrontCard) {
-    // Paper 3100 units high: bottom limit 3100 - 6L = 1870. Planned from 5L, cat's three
-    // lines end at 1435; dog would then end at 2050 and starts the next page, where dog
-    // (1025) and ant (1640) both fit.
-    UseCards({{"ant", "a1", 1},
-              {"bee", "b1"},
-              {"cat", "c1\r\nc2\r\nc3", 1},
-              {"dog", "d1", 1},
-              {"eel", "e1"}});
-    window->Stack().BringToFront(2);
-    window->SetCurrentFile(PathOf("tag.tbx"));
-    deck.ClearModified();
-    prompts.AnswerPrinter(SmallPaper(PathOf("tag.pdf"), 9600, 3100));
-    Print(PrintLayout::kTagged);
-
-    const PdfText pdf = Pdf(PathOf("tag.pdf"));
-    ASSERT_EQ(pdf.pages.size(), 2u);
-    ExpectLines(pdf.pages[0],
-                {OnSmallPaper(kM, kM, PathOf("tag.tbx") + " - page 1"),
-                 OnSmallPaper(kM, 5 * kL, "Index: cat"), OnSmallPaper(kM, 6 * kL, "c1"),
-                 OnSmallPaper(kM, 7 * kL, "c2"), OnSmallPaper(kM, 8 * kL, "c3")});
-    ExpectLines(pdf.pages[1],
-                {OnSmallPaper(kM, kM, PathOf("tag.tbx") + " - page 2"),
-                 OnSmallPaper(kM, 5 * kL, "Index: dog"), OnSmallPaper(kM, 6 * kL, "d1"),
-                 OnSmallPaper(kM, 8 * kL, "Index: ant"), OnSmallPaper(kM, 9 * kL, "a1")});
-    EXPECT_FALSE(deck.Modified());
-    ExpectNoMessage();
-}
-
-TEST_F(PrintCommandsTest, UntitledDeckHeadsItsPagesWithoutAName) {
-    UseCards({{"ant", "body"}});
-    prompts.AnswerPrinterPdf(PathOf("list.pdf"));
-    Print(PrintLayout::kList);
-    prompts.AnswerPrinterPdf(PathOf("card.pdf"));
-    Print(PrintLayout::kCard);
-
-    const PdfText list = Pdf(PathOf("list.pdf"));
-    EXPECT_EQ(list.title, "");
-    ASSERT_EQ(list.pages.size(), 1u);
-    PdfLine header = At(25, 60, "- page 1");
-    header.x += kBlank;  // the blank before the hyphen
-    ExpectLines(list.pages[0], {header, At(25, 470, "Index: ant")});
-
-    const PdfText card = Pdf(PathOf("card.pdf"));
-    ASSERT_EQ(card.pages.size(), 1u);
-    ExpectLines(card.pages[0], {At(kM, kM + 2 * kL, "Index: ant"), At(kM, kM + 3 * kL, "body")});
-}
-
-TEST_F(PrintCommandsTest, NothingToPrintWritesNoPage) {
+TEST_F(PrintCommandsTest, NothingToPrintWritesNoPageAndAPrinterThatFailsIsTold) {
     prompts.AnswerPrinterPdf(PathOf("empty.pdf"));
-    Print(PrintLayout::kList);
+    PrintCards(window->Context(), *window, PrintLayout::kList);
     UseCards({{"ant", "a"}, {"bee", "b"}});
-    prompts.AnswerPrinterPdf(PathOf("untagged.pdf"));
-    Print(PrintLayout::kTagged);
-    prompts.AnswerPrinterPdf({});  // cancelled
-    Print(PrintLayout::kCard);
-
-    EXPECT_EQ(prompts.print_dialogs, 3);
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-    ExpectNoMessage();
-    TABULA_TRY_VERIFY(Editor().hasFocus());
-}
-
-TEST_F(PrintCommandsTest, PrinterThatCannotBeUsed) {
-    UseCards({{"ant", "a"}});
     Change();
-    // Print to File with no file: nowhere for the pages to go.
+    prompts.AnswerPrinterPdf(PathOf("untagged.pdf"));
+    Trigger(CommandId::kPrintTag);
+    prompts.AnswerPrinterPdf({});  // cancelled
+    Trigger(CommandId::kPrintCard);
+    ExpectNoMessage();
+
+    // Print to File with no file, and a file that cannot be created.
     prompts.AnswerPrinter([](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         return true;
     });
-    Print(PrintLayout::kCard);
-    ExpectOnlyMessage("Print Failed", QCoreApplication::applicationName(), MessageIcon::kWarning);
-
-    // A job the printer refuses (here: a file it cannot create) is a failure too.
-    prompts.messages.clear();
     prompts.AnswerPrinterPdf(PathOf("missing/card.pdf"));
-    Print(PrintLayout::kCard);
-    ExpectOnlyMessage("Print Failed", QCoreApplication::applicationName(), MessageIcon::kWarning);
+    for (int i = 0; i < 2; ++i) {
+        Trigger(CommandId::kPrintCard);
+        ExpectOnlyMessage("Print Failed", QCoreApplication::applicationName(),
+                          MessageIcon::kWarning);
+        prompts.messages.clear();
+    }
+    EXPECT_EQ(prompts.print_dialogs, 5);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
     EXPECT_TRUE(deck.Modified());
-}
-
-// The menu items and the front card's Print button reach the print commands, each with the
-// Print dialog first.
-TEST_F(PrintCommandsTest, MenuItemsAndThePrintButtonPrint) {
-    UseCards({{"ant", "a", 1}, {"bee", "b"}});
-    prompts.AnswerPrinterPdf(PathOf("button.pdf"));
-    Front().PrintButton()->click();
-    // Untitled: the header line is empty, so the index line comes first.
-    EXPECT_EQ(Pdf(PathOf("button.pdf")).pages.at(0).Lines().at(0).text, "Index: ant");
-
-    prompts.AnswerPrinterPdf(PathOf("list.pdf"));
-    Trigger(CommandId::kPrintList);
-    prompts.AnswerPrinterPdf(PathOf("tag.pdf"));
-    Trigger(CommandId::kPrintTag);
-    EXPECT_EQ(prompts.print_dialogs, 3);
-    const std::vector<PdfLine> list = Pdf(PathOf("list.pdf")).pages.at(0).Lines();
-    ASSERT_EQ(list.size(), 3u);
-    EXPECT_EQ(list[2].text, "Index: bee");
-    const std::vector<PdfLine> tag = Pdf(PathOf("tag.pdf")).pages.at(0).Lines();
-    ASSERT_EQ(tag.size(), 3u);
-    EXPECT_EQ(tag[1].text, "Index: ant");
-    ExpectNoMessage();
 }
 
 }  // namespace
