@@ -63,7 +63,8 @@ class FindPass {
 };
 
 // The leftmost occurrence of `upper_text` (already upper-cased) in `text` at or after `from`,
-// comparing `text` upper-cased byte by byte; -1 when there is none.
+// comparing `text` upper-cased byte by byte; -1 when there is none. `text` ends at its first
+// zero byte, as a card's body does.
 int FindUpper(std::string_view text, std::string_view upper_text, std::size_t from = 0);
 
 }  // namespace tabula
