@@ -49,6 +49,7 @@ TEST(FindUpperTest, ComparesUpperCasedBytesAtTheirOwnPlaces) {
     EXPECT_EQ(FindUpper("abc", "ABCD"), -1);
     EXPECT_EQ(FindUpper("abc", ""), -1);
     EXPECT_EQ(FindUpper("cCcCcCcCcat", "CAT"), 8) << "many false starts in both cases";
+    EXPECT_EQ(FindUpper(std::string(30, 'c') + "cAt", "CAT"), 30) << "beyond the first 16";
     // Windows-1252 letters: é (E9) under É (C9), š (9A) under Š (8A), ÿ (FF) under Ÿ (9F).
     EXPECT_EQ(FindUpper("caf\xE9 cr\xE8me", "CAF\xC9"), 0);
     EXPECT_EQ(FindUpper("x \x9A\xFF", "\x8A\x9F"), 2);

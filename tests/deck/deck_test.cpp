@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "deck/deck.h"
+#include "deck/index_pairs.h"
 #include "support/deck_builders.h"
 
 namespace tabula {
@@ -265,6 +266,12 @@ TEST(Deck, AgreesWithThePlainRingUnderRandomOperations) {
                 ASSERT_EQ(deck.At(k).Body(), std::to_string(model.cards[k].id))
                     << "round " << round << " step " << step << " position " << k;
                 ASSERT_EQ(deck.At(k).Index(), model.cards[k].index);
+                // The card's sketch is up to date: a search for its own pairs reaches it.
+                const Card& card = deck.At(k);
+                ASSERT_EQ(deck.FindByFirstByte(
+                              FoldAscii(static_cast<unsigned char>(card.IndexField()[0])), k,
+                              IndexPairs(card), [&card](const Card& c) { return &c == &card; }),
+                          k);
             }
         }
     }
