@@ -5,17 +5,11 @@
 
 #include "deck/ansi.h"
 #include "deck/deck.h"
+#include "deck/index_pairs.h"
 
 namespace tabula {
 
 namespace {
-
-// Both read the index field as it stands, without measuring the index first: they run for
-// every card of a group, up to the whole deck, and the terminator (every byte after it is
-// zero too) stops them as well.
-unsigned char FoldedFirstByte(const Card& card) {
-    return FoldAscii(static_cast<unsigned char>(card.IndexField()[0]));
-}
 
 // The upper-cased index begins with `first` and holds `upper`, compared in place through the
 // upper-case table. A zero byte never equals a byte of `upper`, so no match runs past the
@@ -44,29 +38,12 @@ bool Matches(const Card& card, const std::string& upper, unsigned char first) {
     return false;
 }
 
-// The first match among the cards whose first byte folds to `group`, from position 1 on.
-// The group stands in at most two runs of the ring (two when it holds the front card); each
-// run is walked with the cards a few places ahead already requested from memory, since in a
-// large deck every card is a miss of its own.
+// The first match among the cards whose first byte folds to `group`, from position 1 on. Most
+// cards of a large group are ruled out by their index sketch alone, without being read.
 int FirstMatchInGroup(const Deck& deck, unsigned char group, const std::string& upper,
                       unsigned char first) {
-    constexpr int kAhead = 8;
-    const int count = deck.Count();
-    const auto any = [](const Card&) { return true; };
-    int p = deck.FindByFirstByte(group, 1, any);
-    while (p > 0) {
-        int q = p;
-        for (; q < count && FoldedFirstByte(deck.At(q)) == group; ++q) {
-            if (q + kAhead < count) {
-                __builtin_prefetch(&deck.At(q + kAhead));
-            }
-            if (Matches(deck.At(q), upper, first)) {
-                return q;
-            }
-        }
-        p = q < count ? deck.FindByFirstByte(group, q, any) : -1;
-    }
-    return -1;
+    return deck.FindByFirstByte(group, 1, TextPairs(upper),
+                                [&](const Card& card) { return Matches(card, upper, first); });
 }
 
 }  // namespace

@@ -5,6 +5,10 @@
 namespace tabula {
 
 void CardStore::AddChunk() {
+    // The sketches come first: should the chunk fail, a block too many does no harm.
+    if (chunks_.size() * kChunkRecords == pairs_.size() * kPairsRecords) {
+        pairs_.emplace_back(kPairsRecords * sizeof(std::uint64_t));
+    }
     chunks_.emplace_back(kChunkRecords * sizeof(Card));
 }
 
@@ -18,6 +22,8 @@ std::span<Card> CardStore::Space(std::size_t wanted) {
 void CardStore::Clear() {
     chunks_.clear();
     chunks_.shrink_to_fit();
+    pairs_.clear();
+    pairs_.shrink_to_fit();
     free_.clear();
     free_.shrink_to_fit();
     end_ = 0;

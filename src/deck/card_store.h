@@ -24,6 +24,17 @@ class CardStore {
         return Chunk(record >> kChunkShift)[record & (kChunkRecords - 1)];
     }
 
+    // Beside each record, a few bits that say which pairs of adjacent bytes its upper-cased
+    // index holds (IndexPairs): a search for a text inside indexes reads these, 8 bytes a card
+    // side by side, and reads a card itself only when they allow a match. The deck keeps them
+    // up to date; a new record's are unspecified.
+    std::uint64_t& Pairs(Record record) {
+        return PairsBlock(record >> kPairsShift)[record & (kPairsRecords - 1)];
+    }
+    const std::uint64_t& Pairs(Record record) const {
+        return PairsBlock(record >> kPairsShift)[record & (kPairsRecords - 1)];
+    }
+
     // A record for one new card, a deleted card's when there is one. Its bytes are
     // unspecified.
     Record Allocate() {
@@ -55,7 +66,17 @@ class CardStore {
     static constexpr unsigned kChunkShift = 15;
     static constexpr std::size_t kChunkRecords = std::size_t{1} << kChunkShift;
 
+    // The sketches go in blocks of 2 MiB, one huge page where the system has them, so that a
+    // search hopping through them in the deck's order does not wait on the address
+    // translation of every one.
+    static constexpr unsigned kPairsShift = 18;
+    static constexpr std::size_t kPairsRecords = std::size_t{1} << kPairsShift;
+    static_assert(kPairsShift >= kChunkShift);
+
     Card* Chunk(std::size_t k) const { return reinterpret_cast<Card*>(chunks_[k].Data()); }
+    std::uint64_t* PairsBlock(std::size_t k) const {
+        return reinterpret_cast<std::uint64_t*>(pairs_[k].Data());
+    }
     void EnsureRoomAtEnd() {
         if (end_ == chunks_.size() * kChunkRecords) {
             AddChunk();
@@ -64,6 +85,7 @@ class CardStore {
     void AddChunk();
 
     std::vector<LargeBlock> chunks_;
+    std::vector<LargeBlock> pairs_;
     Record end_ = 0;  // records [0, end_) hold cards or are free
     std::vector<Record> free_;
 };

@@ -6,6 +6,8 @@
 #include <new>
 #include <utility>
 
+#include "deck/index_pairs.h"
+
 namespace tabula {
 
 namespace {
@@ -123,6 +125,7 @@ int Deck::RingPosition(std::size_t physical) const {
 }
 
 void Deck::AppendPending(Record record) {
+    store_.Pairs(record) = IndexPairs(store_.At(record));
     if (!pending_.empty() && CompareFields(store_.At(record), store_.At(pending_.back())) < 0) {
         pending_descents_.push_back(pending_.size());
     }
@@ -243,11 +246,27 @@ void Deck::BringToFront(int position) {
 }
 
 int Deck::FirstInRange(std::size_t lo, std::size_t hi, int from,
-                       const std::function<bool(const Card&)>& accept) const {
+                       const std::function<bool(const Card&)>& accept, std::uint64_t pairs) const {
+    // A long search through sketches: the sketches far ahead and the few cards a little ahead
+    // whose sketches allow a match are asked for from memory while this card is looked at.
+    constexpr std::size_t kSketchesAhead = 64;
+    constexpr std::size_t kCardsAhead = 12;
+    const auto covers = [&](std::size_t i) { return CoversPairs(store_.Pairs(sorted_[i]), pairs); };
     // In ring order the range reads [front_, hi) then [lo, front_) when it holds the front
     // card, and [lo, hi) otherwise.
     auto scan = [&](std::size_t begin, std::size_t end) {
         for (std::size_t i = begin; i < end; ++i) {
+            if (pairs != 0) {
+                if (i + kSketchesAhead < end) {
+                    __builtin_prefetch(&store_.Pairs(sorted_[i + kSketchesAhead]));
+                }
+                if (i + kCardsAhead < end && covers(i + kCardsAhead)) {
+                    __builtin_prefetch(&store_.At(sorted_[i + kCardsAhead]));
+                }
+                if (!covers(i)) {
+                    continue;
+                }
+            }
             if (RingPosition(i) >= from && accept(store_.At(sorted_[i]))) {
                 return RingPosition(i);
             }
@@ -285,13 +304,13 @@ void Deck::BringExactToFront(std::string_view text) {
     }
 }
 
-int Deck::FindByFirstByte(unsigned char folded, int from,
+int Deck::FindByFirstByte(unsigned char folded, int from, std::uint64_t pairs,
                           const std::function<bool(const Card&)>& accept) const {
     assert(!front_dirty_ && pending_.empty());
     const auto [lo, hi] =
         std::equal_range(sorted_.begin(), sorted_.end(), folded, FirstByteLess{&store_});
     return FirstInRange(static_cast<std::size_t>(lo - sorted_.begin()),
-                        static_cast<std::size_t>(hi - sorted_.begin()), from, accept);
+                        static_cast<std::size_t>(hi - sorted_.begin()), from, accept, pairs);
 }
 
 void Deck::JumpToLetter(char ch) {
@@ -389,6 +408,7 @@ void Deck::SetFrontIndex(std::string_view text) {
     SortIfNeeded();
     assert(!sorted_.empty());
     store_.At(sorted_[front_]).SetIndex(text);
+    store_.Pairs(sorted_[front_]) = IndexPairs(store_.At(sorted_[front_]));
     front_dirty_ = true;
 }
 

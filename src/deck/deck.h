@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <span>
@@ -114,6 +115,13 @@ class Deck {
     // smallest ring position at or after `from` for which `accept` holds, or -1. Such cards
     // stand together in the deck's order, so only they are examined.
     int FindByFirstByte(unsigned char folded, int from,
+                        const std::function<bool(const Card&)>& accept) const {
+        return FindByFirstByte(folded, from, 0, accept);
+    }
+    // The same among only the cards whose index sketch (IndexPairs) covers `pairs`: the others
+    // are passed over without being read, which makes a search through a large group a
+    // stride through a few bytes a card.
+    int FindByFirstByte(unsigned char folded, int from, std::uint64_t pairs,
                         const std::function<bool(const Card&)>& accept) const;
 
   private:
@@ -133,7 +141,7 @@ class Deck {
     // Ring positions of the physical range [lo, hi) in ring order, starting at `from`: the
     // first one for which `accept` holds, or -1.
     int FirstInRange(std::size_t lo, std::size_t hi, int from,
-                     const std::function<bool(const Card&)>& accept) const;
+                     const std::function<bool(const Card&)>& accept, std::uint64_t pairs = 0) const;
 
     CardStore store_;
     std::vector<Record> sorted_;   // ascending under CompareIndex

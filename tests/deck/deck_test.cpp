@@ -8,6 +8,7 @@
 
 #include "deck/ansi.h"
 #include "deck/deck.h"
+#include "deck/index_pairs.h"
 #include "support/deck_builders.h"
 
 namespace tabula {
@@ -154,6 +155,12 @@ TEST(Deck, AgreesWithThePlainRingUnderRandomOperations) {
                 ASSERT_EQ(deck.At(k).Body(), std::to_string(model.cards[k].second))
                     << "round " << round << " step " << step << " position " << k;
                 ASSERT_EQ(deck.At(k).Index(), model.cards[k].first);
+                // Go To's sketch of the card is up to date: a search for its own pairs finds it.
+                const Card& card = deck.At(k);
+                ASSERT_EQ(deck.FindByFirstByte(
+                              FoldAscii(static_cast<unsigned char>(card.IndexField()[0])), k,
+                              IndexPairs(card), [&card](const Card& c) { return &c == &card; }),
+                          k);
             }
         }
     }
