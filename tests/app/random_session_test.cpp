@@ -1,6 +1,6 @@
 // Thousands of commands and key presses in random order against the main window, with every
-// dialog answered at random from a seeded generator. After each step the deck must still be a
-// turned sorted ring, the editor must show the front card's body, and the card count pane
+// question answered at random from a seeded generator. After each step the deck must still be
+// a turned sorted ring, the editor must show the front card's body, and the card count pane
 // must be right by the next tick of its timer.
 #include <gtest/gtest.h>
 
@@ -12,76 +12,57 @@
 #include <QTest>
 #include <random>
 
-#include "app/main_window.h"
 #include "app/status_panes.h"
-#include "deck/card.h"
-#include "deck/deck.h"
-#include "gui_support/memory_settings.h"
-#include "output/mail_transport.h"
+#include "gui_support/main_window_fixture.h"
 #include "stack/card_button.h"
 #include "stack/card_editor.h"
 #include "stack/front_card_window.h"
 #include "support/deck_builders.h"
 #include "support/temp_dir.h"
-#include "ui/prompts.h"
 
 namespace tabula::test {
 namespace {
 
-constexpr int kSteps = 10000;
-constexpr int kMaxCards = 120;  // Merge doubles a deck; beyond this it is not offered
+using enum CommandId;
 
-// Answers every question at random: Yes, No or Cancel, a file of the session's folder or a
-// cancelled dialog, an index text of a few letters or Cancel.
 class RandomPrompts final : public Prompts {
   public:
     RandomPrompts(std::mt19937& random, const TempDir& dir) : random_(random), dir_(dir) {}
-
     Answer Message(const QString&, const QString&, MessageIcon, MessageButtons buttons) override {
         ++messages;
+        using enum Answer;
         switch (buttons) {
             case MessageButtons::kYesNoCancel:
-                return Pick({Answer::kYes, Answer::kNo, Answer::kCancel});
-            case MessageButtons::kYesNo:
-            case MessageButtons::kYesNoDefaultNo:
-            case MessageButtons::kRecoverDiscard:
-                return Pick({Answer::kYes, Answer::kNo});
+                return Pick({kYes, kNo, kCancel});
             case MessageButtons::kOkCancel:
-                return Pick({Answer::kOk, Answer::kCancel});
+                return Pick({kOk, kCancel});
             case MessageButtons::kOk:
-                break;
+                return kOk;
+            default:
+                return Pick({kYes, kNo});
         }
-        return Answer::kOk;
     }
     std::optional<QString> OpenFile(const FileDialogRequest& request) override {
-        if (Chance(10)) {
-            return std::nullopt;
-        }
         if (request.default_extension == "crd") {
-            return Path(Pick({"cards.crd", "cut.crd", "other.tbx"}));
+            return File({"cards.crd", "cut.crd", "other.tbx"});
         }
-        return Path(Pick({"one.tbx", "two.tbx", "saved.tbx", "notes.txt", "missing.tbx"}));
+        return File({"one.tbx", "two.tbx", "saved.tbx", "notes.txt", "missing.tbx"});
     }
     std::optional<QString> SaveFile(const FileDialogRequest& request) override {
-        if (Chance(10)) {
-            return std::nullopt;
-        }
         if (request.default_extension == "txt") {
-            return Path(Pick({"export.txt", "export", "no folder/export.txt"}));
+            return File({"export.txt", "export", "no folder/export.txt"});
         }
-        return Path(Pick({"saved.tbx", "saved", "two.tbx", "no folder/x.tbx"}));
+        return File({"saved.tbx", "saved", "two.tbx", "no folder/x.tbx"});
     }
     std::optional<std::string> IndexText(IndexMode, const std::string&) override {
-        if (Chance(10)) {
+        if (random_() % 100 < 10) {
             return std::nullopt;
         }
-        static const char* const kTexts[] = {"apple", "Apple", "b",   "bank",  "Bird", "cherry",
-                                             "",      "zebra", "a b", "Mango", "m"};
-        return kTexts[random_() % std::size(kTexts)];
+        return Pick<std::string>(
+            {"apple", "Apple", "b", "bank", "Bird", "cherry", "", "zebra", "a b", "Mango", "m"});
     }
     bool ChoosePrinter(QPrinter&) override { return false; }
-    // Tag and About: Ok or Cancel at once.
-    bool RunDialog(QDialog& dialog) override {
+    bool RunDialog(QDialog& dialog) override {  // Tag and About: Ok or Cancel at once
         random_() % 2 ? dialog.accept() : dialog.reject();
         return dialog.result() == QDialog::Accepted;
     }
@@ -99,65 +80,36 @@ class RandomPrompts final : public Prompts {
     T Pick(std::initializer_list<T> items) {
         return items.begin()[random_() % items.size()];
     }
-    bool Chance(unsigned percent) { return random_() % 100 < percent; }
-    QString Path(const char* name) const { return QString::fromStdString((dir_ / name).string()); }
+    // A file of the session's folder, or a cancelled dialog.
+    std::optional<QString> File(std::initializer_list<const char*> names) {
+        if (random_() % 100 < 10) {
+            return std::nullopt;
+        }
+        return QString::fromStdString((dir_ / Pick(names)).string());
+    }
 
     std::mt19937& random_;
     const TempDir& dir_;
 };
 
-class RandomSessionTest : public ::testing::Test {
+class RandomSessionTest : public MainWindowTest {
   protected:
-    void SetUp() override {
-        WriteFileBytes(dir / "one.tbx", DeckFileBytes({{"pear", "green"},
-                                                       {"apple", "red\r\nround"},
-                                                       {"fig", "soft"},
-                                                       {"Bird", "sings"}}));
-        WriteFileBytes(dir / "two.tbx", DeckFileBytes({{"bank", "money"}, {"zebra", ""}}));
-        WriteFileBytes(dir / "notes.txt", "not a deck");
-        WriteFileBytes(dir / "cards.crd", MgcFileBytes({{"Zebra", "stripes"}, {"apple", "x"}}));
-        std::string cut = MgcFileBytes({{"kiwi", "hairy"}, {"lime", "sour"}});
-        cut.resize(cut.size() - 2);
-        WriteFileBytes(dir / "cut.crd", cut);
-        WriteFileBytes(dir / "other.tbx", DeckFileBytes({{"m", "not a cardfile"}}));
-
-        window = std::make_unique<MainWindow>(deck, settings, prompts, mail);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        // One tick after every step: the pane has to be right by then.
-        window->Status().CountTimer().setInterval(0);
-    }
-    void TearDown() override { window.reset(); }
-
-    CardEditor& Editor() { return *window->Stack().Editor(); }
-
-    // One command, key press or click; false when none was made (a Merge held back).
-    bool Step();
+    bool Step();  // false when nothing was done (a Merge held back, no card to click)
     void Check(int step);
 
     std::mt19937 random{20240611};
     TempDir dir;
-    Deck deck;
-    MemorySettings settings;
-    RandomPrompts prompts{random, dir};
-    NoMailTransport mail;
-    std::unique_ptr<MainWindow> window;
+    RandomPrompts random_prompts{random, dir};
+    NoMailTransport no_mail;
 };
 
 bool RandomSessionTest::Step() {
     static const CommandId kCommands[] = {
-        CommandId::kNew,        CommandId::kOpen,      CommandId::kSave,
-        CommandId::kSaveAs,     CommandId::kMerge,     CommandId::kImportCardfile,
-        CommandId::kExportText, CommandId::kExportCsv, CommandId::kUndo,
-        CommandId::kCut,        CommandId::kCopy,      CommandId::kPaste,
-        CommandId::kIndex,      CommandId::kGoTo,      CommandId::kDelete,
-        CommandId::kExit,       CommandId::kRestore,   CommandId::kMerge,
-        CommandId::kAdd,        CommandId::kAdd,       CommandId::kAdd,
-        CommandId::kAdd,        CommandId::kAdd,       CommandId::kAdd,
-        CommandId::kTag,        CommandId::kAbout,
-    };
+        kNew,        kOpen,      kSave,   kSaveAs, kMerge,   kImportCardfile,
+        kExportText, kExportCsv, kUndo,   kCut,    kCopy,    kPaste,
+        kIndex,      kGoTo,      kDelete, kExit,   kRestore, kMerge,
+        kAdd,        kAdd,       kAdd,    kAdd,    kAdd,     kAdd,
+        kTag,        kAbout};
     static const Qt::Key kKeys[] = {Qt::Key_F2,     Qt::Key_F3,        Qt::Key_F5,
                                     Qt::Key_F7,     Qt::Key_Left,      Qt::Key_Right,
                                     Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Delete,
@@ -165,7 +117,7 @@ bool RandomSessionTest::Step() {
     const unsigned roll = random() % 100;
     if (roll < 35) {
         const CommandId id = kCommands[random() % std::size(kCommands)];
-        if (id == CommandId::kMerge && deck.Count() > kMaxCards) {
+        if (id == kMerge && deck.Count() > 120) {  // Merge doubles a deck
             return false;
         }
         window->UpdateActions();
@@ -181,8 +133,7 @@ bool RandomSessionTest::Step() {
         if (deck.Empty()) {
             return false;
         }
-        QTest::mouseClick(random() % 2 ? window->Stack().Front()->NextButton()
-                                       : window->Stack().Front()->PreviousButton(),
+        QTest::mouseClick(random() % 2 ? Front().NextButton() : Front().PreviousButton(),
                           Qt::LeftButton);
     } else if (roll < 96) {
         Editor().selectAll();
@@ -196,43 +147,47 @@ void RandomSessionTest::Check(int step) {
     const int n = deck.Count();
     int descents = 0;
     for (int k = 0; k < n && n > 1; ++k) {
-        if (CompareIndex(deck.At(k).Index(), deck.At((k + 1) % n).Index()) > 0) {
-            ++descents;
-        }
+        descents += CompareIndex(deck.At(k).Index(), deck.At((k + 1) % n).Index()) > 0;
     }
     ASSERT_LE(descents, 1) << "not a turned sorted ring after step " << step;
-    if (n > 0) {
-        ASSERT_TRUE(window->Stack().Front()->isVisible()) << step;
-        // The editor holds one character more than a body keeps.
-        ASSERT_EQ(Editor().StoredText().substr(0, kMaxBodyLength), deck.Front().Body())
-            << "editor after step " << step;
-    } else {
-        ASSERT_FALSE(window->Stack().Front()->isVisible()) << step;
+    ASSERT_EQ(Front().isVisible(), n > 0) << step;
+    if (n > 0) {  // the editor holds one character more than a body keeps
+        ASSERT_EQ(Editor().StoredText().substr(0, kMaxBodyLength), deck.Front().Body()) << step;
     }
     QSignalSpy tick(&window->Status().CountTimer(), &QTimer::timeout);
     ASSERT_TRUE(tick.wait(1000)) << step;
-    ASSERT_EQ(window->Status().Count(), QStringLiteral("%1 Cards").arg(n)) << step;
+    ASSERT_EQ(window->Status().Count(), QString("%1 Cards").arg(n)) << step;
 }
 
 TEST_F(RandomSessionTest, TenThousandStepsKeepTheDeckTheEditorAndTheCountInStep) {
-    for (int step = 0; step < kSteps;) {
-        if (!Step()) {
-            continue;
+    WriteFileBytes(
+        dir / "one.tbx",
+        DeckFileBytes(
+            {{"pear", "green"}, {"apple", "red\r\nround"}, {"fig", "soft"}, {"Bird", "sings"}}));
+    WriteFileBytes(dir / "two.tbx", DeckFileBytes({{"bank", "money"}, {"zebra", ""}}));
+    WriteFileBytes(dir / "notes.txt", "not a deck");
+    WriteFileBytes(dir / "cards.crd", MgcFileBytes({{"Zebra", "stripes"}, {"apple", "x"}}));
+    const std::string cut = MgcFileBytes({{"kiwi", "hairy"}, {"lime", "sour"}});
+    WriteFileBytes(dir / "cut.crd", cut.substr(0, cut.size() - 2));
+    WriteFileBytes(dir / "other.tbx", DeckFileBytes({{"m", "not a cardfile"}}));
+    window = std::make_unique<MainWindow>(deck, settings, random_prompts, no_mail);
+    const auto show = [this] {  // at the start, and after Exit let the deck go
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->Status().CountTimer().setInterval(0);  // one tick after every step
+        window->Status().CountTimer().start();
+    };
+    show();
+    for (int step = 1; step <= 10000 && !HasFatalFailure(); ++step) {
+        while (!Step()) {
         }
-        ++step;
         if (!window->isVisible()) {
-            // Closed by Exit with the deck let go: a new session in the same window.
-            window->show();
-            window->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-            window->Status().CountTimer().start();
+            show();
         }
         Check(step);
-        if (HasFatalFailure()) {
-            return;
-        }
     }
-    EXPECT_GT(prompts.messages, 0);
+    EXPECT_GT(random_prompts.messages, 0);
 }
 
 }  // namespace
