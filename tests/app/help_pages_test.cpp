@@ -6,17 +6,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QTest>
-#include <QTextBrowser>
 #include <QTextDocument>
 #include <functional>
 #include <map>
 #include <set>
 
 #include "app/command_table.h"
-#include "app/help_window.h"
 #include "app/menu_bar.h"
-#include "gui_support/wait_for.h"
 
 namespace tabula::test {
 namespace {
@@ -104,19 +100,6 @@ TEST(HelpPagesTest, EveryCommandIsDescribedAndEveryKeyNamedBesideItsCommand) {
                          .isEmpty())
             << key.toStdString() << " for " << path.toStdString();
     }
-}
-
-TEST(HelpPagesTest, TheHelpWindowFollowsALinkAndComesBack) {
-    HelpWindow help(nullptr);
-    help.ShowContents();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
-    QTest::keyClick(help.Browser(), Qt::Key_Tab);  // the first link, with the keyboard
-    QTest::keyClick(help.Browser(), Qt::Key_Return);
-    TABULA_TRY_COMPARE(help.windowTitle(), "Tabula Help: Cards");
-    QTest::keyClick(&help, Qt::Key_Left, Qt::AltModifier);
-    EXPECT_EQ(help.windowTitle(), "Tabula Help: Contents");
-    QTest::keyClick(&help, Qt::Key_Escape);
-    EXPECT_FALSE(help.isVisible());
 }
 
 }  // namespace

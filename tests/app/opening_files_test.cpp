@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "app/application.h"
-#include "app/deck_drop.h"
 #include "app/status_panes.h"
 #include "gui_support/deck_files_fixture.h"
 #include "stack/card_editor.h"
@@ -18,13 +17,9 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-std::unique_ptr<QMimeData> Files(const QStringList& paths) {
+std::unique_ptr<QMimeData> File(const QString& path) {
     auto data = std::make_unique<QMimeData>();
-    QList<QUrl> urls;
-    for (const QString& path : paths) {
-        urls << (path.contains(':') ? QUrl(path) : QUrl::fromLocalFile(path));
-    }
-    data->setUrls(urls);
+    data->setUrls({QUrl::fromLocalFile(path)});
     return data;
 }
 
@@ -43,13 +38,10 @@ Qt::DropAction Drop(QWidget* target, const QMimeData* data,
     return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
-// What stands at the path: nothing may open a pipe or a device to read its first bytes, as
-// that waits for ever. The name is a deck's: the first bytes decide what a file is.
-enum class Node { kFile, kNone, kFifo, kDevice, kFolder };
-
+// A kind of file and what every way in makes of it. The name is a deck's: the first bytes
+// decide what a file is. Nothing may open a pipe or a device to read them: that waits for ever.
 struct Kind {
-    const char* name;
-    Node node;
+    const char* name;  // also what stands there when it is no file: missing, fifo, device, folder
     std::string bytes;
     Strings ring;         // the deck afterwards, from the front card on
     int titled;           // 1: the file becomes the current file; 2: imported as well
@@ -65,23 +57,23 @@ const std::vector<Kind>& Kinds() {
     static const std::string fruit =
         DeckFileBytes({{"pear", "green"}, {"apple", "red"}, {"fig", "soft"}});
     static const std::string old = MgcFileBytes({{"beta", "two"}, {"alpha", "one"}});
+    static const char* const kNotThere = "File Error - \"%1\"";
     static const std::vector<Kind> kinds{
-        {"good", Node::kFile, fruit, {"apple", "fig", "pear"}, 1, nullptr, true},
+        {"good", fruit, {"apple", "fig", "pear"}, 1, nullptr, true},
         {"cut",
-         Node::kFile,
          Cut(fruit, 100),
          {"apple", "pear"},
          1,
          "File Error - \"%1\" is cut short: 2 complete cards were read.",
          true},
-        {"notes", Node::kFile, "some notes", {}, 0, "File Error - Incompable File", true},
-        {"mgc", Node::kFile, old, {"alpha", "beta"}, 2, nullptr, false},
-        {"damaged_mgc", Node::kFile, Cut(old, 2), {"beta"}, 2, "File damaged at card 2", false},
-        {"rrg", Node::kFile, RrgFileBytes({{"card", "text"}}), {}, 0, "File not compatible", false},
-        {"missing", Node::kNone, "", {}, 0, "File Error - \"%1\"", true},
-        {"fifo", Node::kFifo, "", {}, 0, "File Error - \"%1\"", true},
-        {"device", Node::kDevice, "", {}, 0, "File Error - \"%1\"", true},
-        {"folder", Node::kFolder, "", {}, 0, "File Error - \"%1\"", true},
+        {"notes", "some notes", {}, 0, "File Error - Incompable File", true},
+        {"mgc", old, {"alpha", "beta"}, 2, nullptr, false},
+        {"damaged_mgc", Cut(old, 2), {"beta"}, 2, "File damaged at card 2", false},
+        {"rrg", RrgFileBytes({{"card", "text"}}), {}, 0, "File not compatible", false},
+        {"missing", "", {}, 0, kNotThere, true},
+        {"fifo", "", {}, 0, kNotThere, true},
+        {"device", "", {}, 0, kNotThere, true},
+        {"folder", "", {}, 0, kNotThere, true},
     };
     return kinds;
 }
@@ -97,21 +89,15 @@ TEST_P(OpeningFilesTest, EveryWayInGivesTheSameDeckTitleMessagesAndLastFile) {
     const Kind& kind = Kinds().at(row);
     const std::filesystem::path file = dir / (std::string(kind.name) + ".tbx");
     const QString path = PathOf(file.filename().string());
-    switch (kind.node) {
-        case Node::kFile:
-            WriteFileBytes(file, kind.bytes);
-            break;
-        case Node::kFifo:
-            ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
-            break;
-        case Node::kDevice:
-            std::filesystem::create_symlink("/dev/zero", file);
-            break;
-        case Node::kFolder:
-            std::filesystem::create_directory(file);
-            break;
-        case Node::kNone:
-            break;
+    const std::string_view name = kind.name;
+    if (name == "fifo") {
+        ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    } else if (name == "device") {
+        std::filesystem::create_symlink("/dev/zero", file);
+    } else if (name == "folder") {
+        std::filesystem::create_directory(file);
+    } else if (name != "missing") {
+        WriteFileBytes(file, kind.bytes);
     }
     settings.values["Last File"] = "/decks/previous.tbx";
     window->Status().CountTimer().stop();
@@ -119,7 +105,7 @@ TEST_P(OpeningFilesTest, EveryWayInGivesTheSameDeckTitleMessagesAndLastFile) {
     if (way == Way::kStartUp) {
         LoadStartupFile(*window, path);
     } else if (way == Way::kDrop) {
-        EXPECT_EQ(Drop(&View(), Files({path}).get()), Qt::CopyAction)
+        EXPECT_EQ(Drop(&View(), File(path).get()), Qt::CopyAction)
             << "never a move: the file manager would delete the file";
     } else {
         prompts.AnswerFile(path);
@@ -159,19 +145,6 @@ INSTANTIATE_TEST_SUITE_P(WaysAndKinds, OpeningFilesTest,
                                             ::testing::Range(0, 10)),
                          CaseName);
 
-TEST(DroppedDeckTest, OneLocalTbxFileIsADeck) {
-    EXPECT_EQ(DroppedDeck(Files({"/home/a/OLD.TBX"}).get()), "/home/a/OLD.TBX");
-    for (const QStringList& paths : std::vector<QStringList>{{"/home/a/notes.txt"},
-                                                             {"/home/a/tbx"},
-                                                             {"https://example.org/cards.tbx"},
-                                                             {"/a.tbx", "/b.tbx"}}) {
-        EXPECT_FALSE(DroppedDeck(Files(paths).get())) << paths.join(' ').toStdString();
-    }
-    QMimeData text;
-    text.setText("/home/a/cards.tbx");
-    EXPECT_FALSE(DroppedDeck(&text));
-}
-
 using DeckDropTest = DeckFilesTest;
 
 // A deck dropped on the card opens, and is not typed into it; other drops are the card's, and
@@ -179,7 +152,7 @@ using DeckDropTest = DeckFilesTest;
 TEST_F(DeckDropTest, ADeckDroppedOnTheCardOpensOtherDropsAreTheCards) {
     UseCards({{"card", ""}});
     WriteFileBytes(dir / "notes.txt", "notes");
-    EXPECT_NE(Drop(Editor().viewport(), Files({PathOf("notes.txt")}).get()), Qt::IgnoreAction);
+    EXPECT_NE(Drop(Editor().viewport(), File(PathOf("notes.txt")).get()), Qt::IgnoreAction);
     QMimeData text;
     text.setText("dropped words");
     EXPECT_NE(Drop(Editor().viewport(), &text), Qt::IgnoreAction);
@@ -187,10 +160,10 @@ TEST_F(DeckDropTest, ADeckDroppedOnTheCardOpensOtherDropsAreTheCards) {
 
     const QString path = WriteDeck("fruit.tbx", {{"pear", "green"}, {"apple", "red"}});
     const std::string bytes = Bytes(path);
-    EXPECT_EQ(Drop(&View(), Files({path}).get(), Qt::MoveAction), Qt::IgnoreAction);
+    EXPECT_EQ(Drop(&View(), File(path).get(), Qt::MoveAction), Qt::IgnoreAction);
     EXPECT_EQ(window->windowTitle(), "Tabula - Untitled");
     deck.ClearModified();
-    EXPECT_EQ(Drop(Editor().viewport(), Files({path}).get()), Qt::CopyAction);
+    EXPECT_EQ(Drop(Editor().viewport(), File(path).get()), Qt::CopyAction);
     EXPECT_EQ(window->windowTitle(), "Tabula - " + path);
     EXPECT_EQ(Editor().toPlainText(), "red");
     EXPECT_EQ(Bytes(path), bytes);

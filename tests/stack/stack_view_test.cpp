@@ -18,7 +18,7 @@ using Strings = std::vector<std::string>;
 using StackViewTest = MainWindowTest;
 
 TEST_F(StackViewTest, ClicksAndButtonsTurnTheRingAndEditsStayWithTheirCard) {
-    Cards({"a", "b", "c", "d", "e"});
+    Cards({"a", "B", "c", "D", "e"});  // the ring ignores the case of A to Z
     deck.SetBody(2, "c1\r\nc2");
     window->Stack().RefreshStack();
     deck.ClearModified();
@@ -26,16 +26,16 @@ TEST_F(StackViewTest, ClicksAndButtonsTurnTheRingAndEditsStayWithTheirCard) {
         QTest::mouseClick(widget, Qt::LeftButton, {}, at);
     };
     click(&View(), window->Stack().CardRectAt(2).topLeft() + QPoint(200, 12));  // its strip
-    EXPECT_EQ(Ring(), (Strings{"c", "d", "e", "a", "b"}));
+    EXPECT_EQ(Ring(), (Strings{"c", "D", "e", "a", "B"}));
     EXPECT_EQ(Editor().toPlainText(), "c1\nc2");
     EXPECT_FALSE(deck.Modified());
     QTest::keyClicks(&Editor(), "x");
     click(Front().PreviousButton(), {5, 5});
-    EXPECT_EQ(Ring(), (Strings{"b", "c", "d", "e", "a"}));
+    EXPECT_EQ(Ring(), (Strings{"B", "c", "D", "e", "a"}));
     EXPECT_EQ(deck.At(1).Body(), "xc1\r\nc2");
     click(&View(), window->Stack().CardRectAt(1).topLeft() + QPoint(390, 100));  // its edge
     click(Front().NextButton(), {5, 5});
-    EXPECT_EQ(deck.Front().Index(), "d");
+    EXPECT_EQ(deck.Front().Index(), "D");
 
     // A click on the front strip edits the index; cancelled, nothing changes.
     prompts.AnswerIndex(std::nullopt);
@@ -44,8 +44,8 @@ TEST_F(StackViewTest, ClicksAndButtonsTurnTheRingAndEditsStayWithTheirCard) {
     click(Front().Client(), {100, 10});
     EXPECT_FALSE(deck.Modified());
     click(Front().Client(), {100, 10});
-    EXPECT_EQ(prompts.index_requests.at(1).text, "d");
-    EXPECT_EQ(Ring(), (Strings{"f", "a", "b", "c", "e"}));
+    EXPECT_EQ(prompts.index_requests.at(1).text, "D");
+    EXPECT_EQ(Ring(), (Strings{"f", "a", "B", "c", "e"}));
     EXPECT_TRUE(deck.Modified());
 }
 
