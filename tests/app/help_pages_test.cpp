@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTextDocument>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <set>
@@ -94,11 +95,10 @@ TEST(HelpPagesTest, EveryCommandIsDescribedAndEveryKeyNamedBesideItsCommand) {
         const QString path = paths[entry.id];
         EXPECT_TRUE(text.contains(path)) << path.toStdString();
         const QString key = QString(entry.menu_text).section('\t', 1);
-        EXPECT_TRUE(key.isEmpty() ||
-                    !rows.filter(QRegularExpression("^" + QRegularExpression::escape(key) + " .*" +
-                                                    QRegularExpression::escape(path)))
-                         .isEmpty())
-            << key.toStdString() << " for " << path.toStdString();
+        const bool named = std::any_of(rows.begin(), rows.end(), [&](const QString& row) {
+            return row.startsWith(key + ' ') && row.contains(path);
+        });
+        EXPECT_TRUE(key.isEmpty() || named) << key.toStdString() << " for " << path.toStdString();
     }
 }
 

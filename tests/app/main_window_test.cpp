@@ -51,6 +51,7 @@ TEST_F(MainWindowPanesTest, TitleCountAndMessagesFollowTheWindow) {
     card->close();
     TABULA_TRY_COMPARE(window->Status().Message(), "Ready");
 
+    EXPECT_EQ(window->Action(kFind)->text(), "&Find...\tF4");  // the key it shows is its own
     EXPECT_EQ(window->windowTitle(), "Tabula - Untitled");
     window->SetCurrentFile("/home/user/cards.tbx");
     EXPECT_EQ(window->windowTitle(), "Tabula - /home/user/cards.tbx");
