@@ -1,15 +1,12 @@
 #include <sys/stat.h>
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QUrl>
 #include <optional>
 
 #include "app/application.h"
-#include "app/deck_drop.h"
 #include "app/status_panes.h"
 #include "gui_support/deck_files_fixture.h"
 #include "stack/card_editor.h"
@@ -20,163 +17,126 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-std::unique_ptr<QMimeData> Files(const QList<QUrl>& urls) {
+std::unique_ptr<QMimeData> File(const QString& path) {
     auto data = std::make_unique<QMimeData>();
-    data->setUrls(urls);
+    data->setUrls({QUrl::fromLocalFile(path)});
     return data;
 }
 
-std::unique_ptr<QMimeData> File(const QString& path) {
-    return Files({QUrl::fromLocalFile(path)});
-}
-
 // Drags the data onto the widget and lets go, as a file manager would; the drop action taken,
-// or IgnoreAction when the drag was refused. The file opens once the drop has finished.
-Qt::DropAction Drop(QWidget* target, QMimeData* data,
+// or IgnoreAction when the drag was refused.
+Qt::DropAction Drop(QWidget* target, const QMimeData* data,
                     Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction) {
-    const QPoint at(5, 5);
-    QDragEnterEvent enter(at, offered, data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter({5, 5}, offered, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
     if (!enter.isAccepted()) {
         return Qt::IgnoreAction;
     }
-    QDropEvent drop(at, offered, data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop({5, 5}, offered, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
-    QApplication::processEvents();
+    QApplication::processEvents();  // the file opens once the drop has finished
     return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
-// The ways a file comes in. Only the command line leaves `Last File` as it was.
-enum class Way { kStartUp, kDrop, kOpen };
-
-// What stands at the path. Nothing may open a pipe or a device to look at its first bytes:
-// that waits for ever for a writer, before any window or message.
-enum class Node { kFile, kFifo, kDevice, kFolder };
-
-// A kind of file and what every way in makes of it. Each file is named like a deck: the first
-// bytes decide what it is, not the name.
+// A kind of file and what every way in makes of it. The name is a deck's: the first bytes
+// decide what a file is. Nothing may open a pipe or a device to read them: that waits for ever.
 struct Kind {
-    const char* name;
-    std::optional<std::string> bytes;  // nullopt: there is no such file
-    Strings ring;                      // the deck afterwards, from the front card on
-    bool titled;                       // the file becomes the current file
-    bool imported;
-    QString message;     // the start of the one message, %1 the path; empty: no message
-    bool error_caption;  // "Tabula Error..." with a stop icon, else the program's name, warning
-    Node node = Node::kFile;
+    const char* name;  // also what stands there when it is no file: missing, fifo, device, folder
+    std::string bytes;
+    Strings ring;         // the deck afterwards, from the front card on
+    int titled;           // 1: the file becomes the current file; 2: imported as well
+    const char* message;  // the start of the one message, %1 the path; null: none
+    bool error;           // "Tabula Error..." with a stop icon, else the program's name, warning
 };
 
 std::string Cut(std::string bytes, std::size_t by) {
-    bytes.resize(bytes.size() - by);
-    return bytes;
+    return bytes.substr(0, bytes.size() - by);
 }
 
-std::vector<Kind> Kinds() {
-    const std::vector<CardSpec> fruit{{"pear", "green"}, {"apple", "red"}, {"fig", "soft"}};
-    const std::vector<CardfileCard> old{{"beta", "two"}, {"alpha", "one"}};
-    return {
-        {"good", DeckFileBytes(fruit), {"apple", "fig", "pear"}, true, false, {}, true},
+const std::vector<Kind>& Kinds() {
+    static const std::string fruit =
+        DeckFileBytes({{"pear", "green"}, {"apple", "red"}, {"fig", "soft"}});
+    static const std::string old = MgcFileBytes({{"beta", "two"}, {"alpha", "one"}});
+    static const char* const kNotThere = "File Error - \"%1\"";
+    static const std::vector<Kind> kinds{
+        {"good", fruit, {"apple", "fig", "pear"}, 1, nullptr, true},
         {"cut",
-         Cut(DeckFileBytes(fruit), 100),
+         Cut(fruit, 100),
          {"apple", "pear"},
-         true,
-         false,
+         1,
          "File Error - \"%1\" is cut short: 2 complete cards were read.",
          true},
-        {"notes", "some notes", {}, false, false, "File Error - Incompable File", true},
-        {"missing", std::nullopt, {}, false, false, "File Error - \"%1\"", true},
-        {"mgc", MgcFileBytes(old), {"alpha", "beta"}, true, true, {}, false},
-        {"damaged_mgc",
-         Cut(MgcFileBytes(old), 2),
-         {"beta"},
-         true,
-         true,
-         "File damaged at card 2",
-         false},
-        {"rrg", RrgFileBytes({{"card", "text"}}), {}, false, false, "File not compatible", false},
-        {"fifo", std::nullopt, {}, false, false, "File Error - \"%1\"", true, Node::kFifo},
-        {"device", std::nullopt, {}, false, false, "File Error - \"%1\"", true, Node::kDevice},
-        {"folder", std::nullopt, {}, false, false, "File Error - \"%1\"", true, Node::kFolder},
+        {"notes", "some notes", {}, 0, "File Error - Incompable File", true},
+        {"mgc", old, {"alpha", "beta"}, 2, nullptr, false},
+        {"damaged_mgc", Cut(old, 2), {"beta"}, 2, "File damaged at card 2", false},
+        {"rrg", RrgFileBytes({{"card", "text"}}), {}, 0, "File not compatible", false},
+        {"missing", "", {}, 0, kNotThere, true},
+        {"fifo", "", {}, 0, kNotThere, true},
+        {"device", "", {}, 0, kNotThere, true},
+        {"folder", "", {}, 0, kNotThere, true},
     };
+    return kinds;
 }
 
+// The ways a file comes in; only the command line leaves `Last File` as it was.
+enum class Way { kStartUp, kDrop, kOpen };
+
 class OpeningFilesTest : public DeckFilesTest,
-                         public ::testing::WithParamInterface<std::tuple<Way, int>> {
-  protected:
-    void OpenBy(Way way, const QString& path) {
-        switch (way) {
-            case Way::kStartUp:
-                LoadStartupFile(*window, path);
-                break;
-            case Way::kDrop: {
-                const auto data = File(path);
-                EXPECT_EQ(Drop(&View(), data.get()), Qt::CopyAction)
-                    << "never a move: the file manager would delete the file";
-                break;
-            }
-            case Way::kOpen:
-                prompts.AnswerFile(path);
-                Trigger(CommandId::kOpen);
-                break;
-        }
-    }
-};
+                         public ::testing::WithParamInterface<std::tuple<Way, int>> {};
 
 TEST_P(OpeningFilesTest, EveryWayInGivesTheSameDeckTitleMessagesAndLastFile) {
     const auto [way, row] = GetParam();
-    const Kind kind = Kinds().at(static_cast<std::size_t>(row));
-    const QString path = PathOf(std::string(kind.name) + ".tbx");
+    const Kind& kind = Kinds().at(row);
     const std::filesystem::path file = dir / (std::string(kind.name) + ".tbx");
-    if (kind.bytes) {
-        WriteFileBytes(file, *kind.bytes);
+    const QString path = PathOf(file.filename().string());
+    const std::string_view name = kind.name;
+    if (name == "fifo") {
+        ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    } else if (name == "device") {
+        std::filesystem::create_symlink("/dev/zero", file);
+    } else if (name == "folder") {
+        std::filesystem::create_directory(file);
+    } else if (name != "missing") {
+        WriteFileBytes(file, kind.bytes);
     }
-    switch (kind.node) {
-        case Node::kFifo:
-            ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
-            break;
-        case Node::kDevice:
-            std::filesystem::create_symlink("/dev/zero", file);
-            break;
-        case Node::kFolder:
-            std::filesystem::create_directory(file);
-            break;
-        case Node::kFile:
-            break;
-    }
-    const QString previous = QStringLiteral("/decks/previous.tbx");
-    settings.values["Last File"] = previous;
+    settings.values["Last File"] = "/decks/previous.tbx";
     window->Status().CountTimer().stop();
 
-    OpenBy(way, path);
+    if (way == Way::kStartUp) {
+        LoadStartupFile(*window, path);
+    } else if (way == Way::kDrop) {
+        EXPECT_EQ(Drop(&View(), File(path).get()), Qt::CopyAction)
+            << "never a move: the file manager would delete the file";
+    } else {
+        prompts.AnswerFile(path);
+        Trigger(CommandId::kOpen);
+    }
 
     EXPECT_EQ(Ring(), kind.ring);
     if (!kind.ring.empty()) {
-        EXPECT_EQ(Editor().toPlainText(), QString::fromStdString(deck.At(0).Body().data()));
+        EXPECT_EQ(Editor().StoredText(), deck.Front().Body());
     }
-    EXPECT_EQ(window->Status().Count(), QStringLiteral("%1 Cards").arg(kind.ring.size()));
+    EXPECT_EQ(window->Status().Count(), QString("%1 Cards").arg(kind.ring.size()));
     EXPECT_FALSE(deck.Modified());
-    EXPECT_EQ(window->Imported(), kind.imported);
-    EXPECT_EQ(window->CurrentFile(), kind.titled ? path : QString());
+    EXPECT_EQ(window->Imported(), kind.titled == 2);
     EXPECT_EQ(window->windowTitle(), "Tabula - " + (kind.titled ? path : "Untitled"));
-    const bool remembered = kind.titled && !kind.imported && way != Way::kStartUp;
-    EXPECT_EQ(settings.values.value("Last File"), remembered ? path : previous);
-    if (kind.message.isEmpty()) {
+    const bool remembered = kind.titled == 1 && way != Way::kStartUp;
+    EXPECT_EQ(settings.values.value("Last File"), remembered ? path : "/decks/previous.tbx");
+    if (!kind.message) {
         ExpectNoMessage();
-    } else {
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        const auto& shown = prompts.messages[0];
-        EXPECT_TRUE(shown.text.startsWith(kind.message.arg(path))) << shown.text.toStdString();
-        EXPECT_EQ(shown.caption, kind.error_caption ? QStringLiteral("Tabula Error...")
-                                                    : QCoreApplication::applicationName());
-        EXPECT_EQ(shown.icon, kind.error_caption ? MessageIcon::kStop : MessageIcon::kWarning);
+        return;
     }
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    const auto& shown = prompts.messages[0];
+    EXPECT_TRUE(shown.text.startsWith(QString(kind.message).arg(path))) << shown.text.toStdString();
+    EXPECT_EQ(shown.caption, kind.error ? "Tabula Error..." : QApplication::applicationName());
+    EXPECT_EQ(shown.icon, kind.error ? MessageIcon::kStop : MessageIcon::kWarning);
 }
 
 std::string CaseName(const ::testing::TestParamInfo<std::tuple<Way, int>>& info) {
-    static const char* const kWays[] = {"StartUp", "Drop", "Open"};
-    const auto [way, row] = info.param;
-    return std::string(kWays[static_cast<int>(way)]) + "_" +
-           Kinds().at(static_cast<std::size_t>(row)).name;
+    const char* const ways[] = {"StartUp", "Drop", "Open"};
+    return std::string(ways[int(std::get<0>(info.param))]) + "_" +
+           Kinds().at(std::get<1>(info.param)).name;
 }
 
 INSTANTIATE_TEST_SUITE_P(WaysAndKinds, OpeningFilesTest,
@@ -185,49 +145,28 @@ INSTANTIATE_TEST_SUITE_P(WaysAndKinds, OpeningFilesTest,
                                             ::testing::Range(0, 10)),
                          CaseName);
 
-TEST(DroppedDeckTest, OneLocalTbxFileIsADeck) {
-    EXPECT_EQ(DroppedDeck(File("/home/a/cards.tbx").get()), QStringLiteral("/home/a/cards.tbx"));
-    EXPECT_EQ(DroppedDeck(File("/home/a/OLD.TBX").get()), QStringLiteral("/home/a/OLD.TBX"));
-    EXPECT_FALSE(DroppedDeck(File("/home/a/notes.txt").get()));
-    EXPECT_FALSE(DroppedDeck(File("/home/a/tbx").get()));
-    EXPECT_FALSE(DroppedDeck(Files({QUrl(QStringLiteral("https://example.org/cards.tbx"))}).get()));
-    EXPECT_FALSE(DroppedDeck(Files({QUrl::fromLocalFile(QStringLiteral("/a.tbx")),
-                                    QUrl::fromLocalFile(QStringLiteral("/b.tbx"))})
-                                 .get()));
-    QMimeData text;
-    text.setText(QStringLiteral("/home/a/cards.tbx"));
-    EXPECT_FALSE(DroppedDeck(&text));
-    EXPECT_FALSE(DroppedDeck(nullptr));
-}
-
 using DeckDropTest = DeckFilesTest;
 
-TEST_F(DeckDropTest, ADeckDroppedOnTheCardOpensAndTheFileIsLeftAlone) {
-    const QString path = WriteDeck("fruit.tbx", {{"pear", "green"}, {"apple", "red"}});
-    const std::string bytes = Bytes(path);
-    UseCards({{"old", ""}});
-    const auto data = File(path);
-    EXPECT_EQ(Drop(Editor().viewport(), data.get()), Qt::CopyAction);
-    EXPECT_EQ(window->windowTitle(), "Tabula - " + path);
-    EXPECT_EQ(Editor().toPlainText(), "red") << "the path was not typed into the card";
-    EXPECT_EQ(Bytes(path), bytes);
-}
-
-TEST_F(DeckDropTest, OtherDropsAreLeftToTheCardAndAMoveIsRefused) {
+// A deck dropped on the card opens, and is not typed into it; other drops are the card's, and
+// a move is refused.
+TEST_F(DeckDropTest, ADeckDroppedOnTheCardOpensOtherDropsAreTheCards) {
     UseCards({{"card", ""}});
-    const QString notes = PathOf("notes.txt");
     WriteFileBytes(dir / "notes.txt", "notes");
-    EXPECT_NE(Drop(Editor().viewport(), File(notes).get()), Qt::IgnoreAction)
-        << "the editor takes a file's name as text, as it always did";
+    EXPECT_NE(Drop(Editor().viewport(), File(PathOf("notes.txt")).get()), Qt::IgnoreAction);
     QMimeData text;
-    text.setText(QStringLiteral("dropped words"));
+    text.setText("dropped words");
     EXPECT_NE(Drop(Editor().viewport(), &text), Qt::IgnoreAction);
     EXPECT_TRUE(Editor().toPlainText().contains("dropped words"));
 
-    const QString deck_file = WriteDeck("moving.tbx", {{"a", ""}});
-    EXPECT_EQ(Drop(&View(), File(deck_file).get(), Qt::MoveAction), Qt::IgnoreAction);
+    const QString path = WriteDeck("fruit.tbx", {{"pear", "green"}, {"apple", "red"}});
+    const std::string bytes = Bytes(path);
+    EXPECT_EQ(Drop(&View(), File(path).get(), Qt::MoveAction), Qt::IgnoreAction);
     EXPECT_EQ(window->windowTitle(), "Tabula - Untitled");
-    EXPECT_EQ(Ring(), Strings{"card"});
+    deck.ClearModified();
+    EXPECT_EQ(Drop(Editor().viewport(), File(path).get()), Qt::CopyAction);
+    EXPECT_EQ(window->windowTitle(), "Tabula - " + path);
+    EXPECT_EQ(Editor().toPlainText(), "red");
+    EXPECT_EQ(Bytes(path), bytes);
 }
 
 }  // namespace

@@ -3,28 +3,12 @@
 #include <QTest>
 #include <csignal>
 
-#include "app/status_panes.h"
-
 namespace tabula::test {
 
 void DeckFilesTest::SetUp() {
     Open();
-    // The accelerators reach an active window only.
-    window->activateWindow();
+    window->activateWindow();  // the accelerators reach an active window only
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-}
-
-QString DeckFilesTest::PathOf(std::string_view name) const {
-    return QString::fromStdString((dir / name).string());
-}
-
-QString DeckFilesTest::WriteDeck(std::string_view name, const std::vector<CardSpec>& cards) {
-    WriteFileBytes(dir / name, DeckFileBytes(cards));
-    return PathOf(name);
-}
-
-std::string DeckFilesTest::Bytes(const QString& path) const {
-    return ReadFileBytes(path.toStdString());
 }
 
 void DeckFilesTest::UseCards(const std::vector<CardSpec>& cards) {
@@ -37,26 +21,14 @@ void DeckFilesTest::UseCards(const std::vector<CardSpec>& cards) {
     window->Stack().RefreshStack();
 }
 
-std::string DeckFilesTest::DeckBytes() const {
-    std::vector<CardSpec> cards;
-    for (int k = 0; k < deck.Count(); ++k) {
-        const Card& card = deck.At(k);
-        cards.push_back({std::string(card.Index()), std::string(card.Body()), card.TaggedField()});
-    }
-    return DeckFileBytes(cards);
-}
-
-void DeckFilesTest::Change() {
-    deck.SetModified();
-}
-
 void DeckFilesTest::ExpectOnlyMessage(const QString& text, const QString& caption,
                                       MessageIcon icon) {
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, text);
-    EXPECT_EQ(prompts.messages[0].caption, caption);
-    EXPECT_EQ(prompts.messages[0].icon, icon);
-    EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::kOk);
+    const auto& shown = prompts.messages[0];
+    EXPECT_EQ(shown.text, text);
+    EXPECT_EQ(shown.caption, caption);
+    EXPECT_EQ(shown.icon, icon);
+    EXPECT_EQ(shown.buttons, MessageButtons::kOk);
 }
 
 void DeckFilesTest::ExpectNoMessage() {
@@ -65,8 +37,7 @@ void DeckFilesTest::ExpectNoMessage() {
     }
 }
 
-FileSizeLimit::FileSizeLimit(rlim_t bytes) {
-    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+FileSizeLimit::FileSizeLimit(rlim_t bytes) : old_handler_(std::signal(SIGXFSZ, SIG_IGN)) {
     getrlimit(RLIMIT_FSIZE, &old_);
     rlimit limit = old_;
     limit.rlim_cur = bytes;

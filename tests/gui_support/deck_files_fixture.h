@@ -13,23 +13,26 @@
 
 namespace tabula::test {
 
-// A main window with a temporary folder for the files its commands read and write.
+// A main window, active, with a temporary folder for the files its commands read and write.
 class DeckFilesTest : public MainWindowTest {
   protected:
     void SetUp() override;
 
-    QString PathOf(std::string_view name) const;
+    QString PathOf(std::string_view name) const {
+        return QString::fromStdString((dir / name).string());
+    }
     // Writes a deck file with these cards (file order as given) and returns its path.
-    QString WriteDeck(std::string_view name, const std::vector<CardSpec>& cards);
-    std::string Bytes(const QString& path) const;
+    QString WriteDeck(std::string_view name, const std::vector<CardSpec>& cards) {
+        WriteFileBytes(dir / name, DeckFileBytes(cards));
+        return PathOf(name);
+    }
+    std::string Bytes(const QString& path) const { return ReadFileBytes(path.toStdString()); }
     // Puts these cards into the deck (front = smallest index) with their bodies and tags.
     void UseCards(const std::vector<CardSpec>& cards);
-    // The deck's cards from the front card on, as a deck file would hold them.
-    std::string DeckBytes() const;
     // A change of the deck, as a key pressed in the editor makes it.
-    void Change();
+    void Change() { deck.SetModified(); }
 
-    // Expects exactly these message boxes so far, each with one OK button.
+    // Expects exactly this one message box so far, with one OK button.
     void ExpectOnlyMessage(const QString& text, const QString& caption, MessageIcon icon);
     void ExpectNoMessage();
 

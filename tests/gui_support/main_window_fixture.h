@@ -13,31 +13,23 @@
 #include "gui_support/scripted_mail.h"
 #include "gui_support/scripted_prompts.h"
 
-namespace tabula {
-class CardEditor;
-class FrontCardWindow;
-class StackView;
-}  // namespace tabula
-
 namespace tabula::test {
 
 // A main window on the offscreen platform with scripted prompts and settings in memory.
 class MainWindowTest : public ::testing::Test {
   protected:
-    void TearDown() override;
+    void TearDown() override { window.reset(); }
 
     // Builds and shows the window (the settings may be filled in before).
     MainWindow& Open();
     // Fills the deck with these indexes (front = smallest) and shows it.
     void Cards(const std::vector<std::string>& indexes);
-    // Sets the client area's height exactly.
-    void SetClientHeight(int height);
     // Runs a command as the menu would: fails the test if its rule disables it.
     bool Trigger(CommandId id);
 
-    CardEditor& Editor();
-    FrontCardWindow& Front();
-    StackView& View();
+    CardEditor& Editor() { return *window->Stack().Editor(); }
+    FrontCardWindow& Front() { return *window->Stack().Front(); }
+    StackView& View() { return *window->Stack().View(); }
     std::vector<std::string> Ring() const;
 
     Deck deck;

@@ -6,6 +6,21 @@
 #include <QPrinter>
 
 namespace tabula::test {
+namespace {
+
+// The next answer of the queue; with none queued the test fails and gets `none`.
+template <typename T>
+T Next(std::deque<T>& answers, const std::string& question, T none = T()) {
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected " << question;
+        return none;
+    }
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+}  // namespace
 
 Answer ScriptedPrompts::Message(const QString& text, const QString& caption, MessageIcon icon,
                                 MessageButtons buttons) {
@@ -13,13 +28,7 @@ Answer ScriptedPrompts::Message(const QString& text, const QString& caption, Mes
     if (buttons == MessageButtons::kOk) {
         return Answer::kOk;  // nothing to choose
     }
-    if (message_answers.empty()) {
-        ADD_FAILURE() << "unexpected question: " << text.toStdString();
-        return Answer::kCancel;
-    }
-    const Answer answer = message_answers.front();
-    message_answers.pop_front();
-    return answer;
+    return Next(message_answers, "question: " + text.toStdString(), Answer::kCancel);
 }
 
 std::optional<QString> ScriptedPrompts::OpenFile(const FileDialogRequest& request) {
@@ -34,27 +43,13 @@ std::optional<QString> ScriptedPrompts::AnswerFileDialog(FileDialog dialog,
                                                          const FileDialogRequest& request) {
     file_requests.push_back(request);
     file_dialogs.push_back(dialog);
-    if (file_answers.empty()) {
-        ADD_FAILURE() << "unexpected file dialog";
-        return std::nullopt;
-    }
-    const QString answer = file_answers.front();
-    file_answers.pop_front();
-    if (answer.isEmpty()) {
-        return std::nullopt;
-    }
-    return answer;
+    const QString answer = Next(file_answers, "file dialog");
+    return answer.isEmpty() ? std::nullopt : std::optional(answer);
 }
 
 std::optional<std::string> ScriptedPrompts::IndexText(IndexMode mode, const std::string& text) {
     index_requests.push_back({mode, text});
-    if (index_answers.empty()) {
-        ADD_FAILURE() << "unexpected Index dialog";
-        return std::nullopt;
-    }
-    auto answer = index_answers.front();
-    index_answers.pop_front();
-    return answer;
+    return Next(index_answers, "Index dialog");
 }
 
 void ScriptedPrompts::AnswerPrinterPdf(const QString& path) {
@@ -70,23 +65,17 @@ void ScriptedPrompts::AnswerPrinterPdf(const QString& path) {
 
 bool ScriptedPrompts::ChoosePrinter(QPrinter& printer) {
     ++print_dialogs;
-    if (printer_answers.empty()) {
-        ADD_FAILURE() << "unexpected Print dialog";
-        return false;
-    }
-    const PrinterAnswer answer = std::move(printer_answers.front());
-    printer_answers.pop_front();
-    return answer(printer);
+    const PrinterAnswer answer = Next(printer_answers, "Print dialog");
+    return answer && answer(printer);
 }
 
 bool ScriptedPrompts::RunDialog(QDialog& dialog) {
     dialogs.push_back(dialog.windowTitle());
-    if (dialog_answers.empty()) {
-        ADD_FAILURE() << "unexpected dialog: " << dialog.windowTitle().toStdString();
+    const DialogAnswer answer =
+        Next(dialog_answers, "dialog: " + dialog.windowTitle().toStdString());
+    if (!answer) {
         return false;
     }
-    const DialogAnswer answer = std::move(dialog_answers.front());
-    dialog_answers.pop_front();
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
     answer(dialog);
@@ -97,8 +86,7 @@ bool ScriptedPrompts::RunDialog(QDialog& dialog) {
     return dialog.result() == QDialog::Accepted;
 }
 
-std::unique_ptr<ProgressPrompt> ScriptedPrompts::Progress(const QString& text,
-                                                          const QString& /*caption*/) {
+std::unique_ptr<ProgressPrompt> ScriptedPrompts::Progress(const QString& text, const QString&) {
     struct Scripted final : ProgressPrompt {
         explicit Scripted(ScriptedPrompts& p) : prompts(p) {}
         bool Advance(std::int64_t, std::int64_t) override {

@@ -1,6 +1,7 @@
 #include "ui/index_dialog.h"
 
 #include <gtest/gtest.h>
+
 #include <QLineEdit>
 #include <QTest>
 
@@ -10,49 +11,31 @@
 namespace tabula::test {
 namespace {
 
-TEST(IndexDialogTest, CaptionsOfTheThreeCommands) {
-    EXPECT_EQ(IndexDialog::Caption(IndexMode::kEditIndex), "Edit Index");
-    EXPECT_EQ(IndexDialog::Caption(IndexMode::kAddCard), "Add Card");
-    EXPECT_EQ(IndexDialog::Caption(IndexMode::kGoTo), "Goto Index");
-}
-
-TEST(IndexDialogTest, TheTextIsSelectedSoTypingReplacesIt) {
+TEST(IndexDialogTest, TypingReplacesTheIndexWithAtMost41StorableCharacters) {
     ScriptedPrompts prompts;
-    IndexDialog dialog(IndexMode::kEditIndex, "old index", prompts, nullptr);
+    IndexDialog dialog(IndexMode::kGoTo, "old index", prompts, nullptr);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    EXPECT_EQ(dialog.windowTitle(), "Edit Index");
-    EXPECT_EQ(dialog.Edit()->selectedText(), "old index");
-    QTest::keyClicks(dialog.Edit(), "new");
-    EXPECT_EQ(dialog.Text(), "new");
+    EXPECT_EQ(dialog.windowTitle(), "Goto Index");
+    TypeText(dialog.Edit(), QString::fromUtf8("a\u2192b"));
+    EXPECT_EQ(dialog.Text(), "a?b");
+    QTest::keyClicks(dialog.Edit(), QString(45, u'k'));
+    EXPECT_EQ(dialog.Text(), "a?b" + QString(38, u'k'));
     QTest::keyClick(dialog.Edit(), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST(IndexDialogTest, AtMost41CharactersAndOnlyStorableOnes) {
-    ScriptedPrompts prompts;
-    IndexDialog dialog(IndexMode::kAddCard, "", prompts, nullptr);
-    dialog.show();
-    QTest::keyClicks(dialog.Edit(), QString(45, QChar(u'k')));
-    EXPECT_EQ(dialog.Text(), QString(41, QChar(u'k')));
-
-    dialog.Edit()->clear();
-    TypeText(dialog.Edit(), QString::fromUtf8("a\u2192b"));
-    EXPECT_EQ(dialog.Text(), "a?b");
-}
-
 TEST(IndexDialogTest, AnIndexTooLongFromAFileMustBeShortenedBeforeOk) {
     ScriptedPrompts prompts;
-    const QString index42(42, QChar(u'w'));
-    IndexDialog dialog(IndexMode::kEditIndex, index42, prompts, nullptr);
+    IndexDialog dialog(IndexMode::kEditIndex, QString(42, u'w'), prompts, nullptr);
     dialog.show();
-    EXPECT_EQ(dialog.Text(), index42) << "shown whole";
+    EXPECT_EQ(dialog.windowTitle(), "Edit Index");
+    EXPECT_EQ(dialog.Text(), QString(42, u'w')) << "shown whole";
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].caption, "Tabula Warning");
     EXPECT_EQ(prompts.messages[0].icon, MessageIcon::kWarning);
-
     QTest::keyClick(dialog.Edit(), Qt::Key_End);
     QTest::keyClick(dialog.Edit(), Qt::Key_Backspace);
     dialog.accept();
