@@ -1,8 +1,7 @@
 #include "commands/card_commands.h"
 
-#include <QTest>
 #include <QTextCursor>
-#include <iterator>
+#include <array>
 #include <sstream>
 
 #include "commands/edit_commands.h"
@@ -17,99 +16,65 @@ namespace {
 
 using CardCommandsTest = DeckFilesTest;
 
-std::string Join(const std::vector<std::string>& indexes) {
+std::string Join(const std::vector<std::string>& words) {
     std::string text;
-    for (const std::string& index : indexes) {
-        text += (text.empty() ? "" : " ") + index;
+    for (const std::string& word : words) {
+        text += (text.empty() ? "" : " ") + word;
     }
     return text;
 }
 
-// Add, Index, Go To and Delete: the deck before (front card), the step, the deck, flag and
-// message after.
+// Each row: cards|front|command|typed|ring after|* if changed|message/caption. Typed "-" cancels
+// the Index dialog; Y or N answers the Delete question.
 TEST_F(CardCommandsTest, EachStepLeavesItsRingFlagAndMessage) {
-    const struct {
-        const char* cards;
-        int front;
-        CommandId id;
-        const char* typed;  // null: the Index dialog cancelled; Y or N at the Delete question
-        const char* ring;
-        bool modified;
-        QString message;
-    } rows[] = {
-        {"", 0, CommandId::kAdd, "apple", "apple", true, {}},
-        {"", 0, CommandId::kAdd, "", "", false, "Did Not Create Card"},
-        {"a", 0, CommandId::kAdd, nullptr, "a", false, {}},
-        {"a c", 0, CommandId::kAdd, "b", "b c a", true, {}},
-        {"apple", 0, CommandId::kAdd, "Apple", "apple Apple", true, {}},
-        {"a m x", 1, CommandId::kIndex, "b", "b x a", true, {}},
-        {"m x", 1, CommandId::kIndex, "a", "a m", true, {}},
-        {"m", 0, CommandId::kIndex, nullptr, "m", true, {}},  // marked all the same
-        {"m", 0, CommandId::kIndex, "", "m", true, "Did Not Change Text"},
-        {"Zed Carl Arles Axab bobby",
-         4,
-         CommandId::kGoTo,
-         "ar",
-         "Arles Axab bobby Carl Zed",
-         false,
-         {}},
-        {"Zed Carl Arles Axab bobby",
-         4,
-         CommandId::kGoTo,
-         "ab",
-         "Axab bobby Carl Zed Arles",
-         false,
-         {}},
-        {"Zed Carl Arles Axab bobby",
-         0,
-         CommandId::kGoTo,
-         "BOB",
-         "bobby Carl Zed Arles Axab",
-         false,
-         {}},
-        {"Bravo alpha", 1, CommandId::kGoTo, "b", "Bravo alpha", false, "\"b\" Not Found"},
-        {"a b", 0, CommandId::kGoTo, "", "a b", false, "Text Not Found"},
-        {"a b c", 0, CommandId::kDelete, "N", "a b c", false, "Delete \"a\" ?"},
-        {"a b c", 0, CommandId::kDelete, "Y", "b c", true, "Delete \"a\" ?"},
-        {"solo", 0, CommandId::kDelete, "Y", "", true, "Delete \"solo\" ?"},
+    const char* rows[] = {
+        "|0|A|apple|apple|*|",
+        "|0|A||||Did Not Create Card/Tabula Warning",
+        "a|0|A|-|a||",
+        "a c|0|A|b|b c a|*|",
+        "apple|0|A|Apple|apple Apple|*|",
+        "a m x|1|I|b|b x a|*|",
+        "m x|1|I|a|a m|*|",
+        "m|0|I|-|m|*|",
+        "m|0|I||m|*|Did Not Change Text/Tabula Warning",
+        "Zed Carl Arles Axab bobby|4|G|ar|Arles Axab bobby Carl Zed||",
+        "Zed Carl Arles Axab bobby|4|G|ab|Axab bobby Carl Zed Arles||",
+        "Zed Carl Arles Axab bobby|0|G|BOB|bobby Carl Zed Arles Axab||",
+        "Bravo alpha|1|G|b|Bravo alpha||\"b\" Not Found/Tabula Warning",
+        "a b|0|G||a b||Text Not Found/Tabula Warning...",
+        "a b c|0|D|N|a b c||Delete \"a\" ?/Delete Card",
+        "a b c|0|D|Y|b c|*|Delete \"a\" ?/Delete Card",
+        "solo|0|D|Y||*|Delete \"solo\" ?/Delete Card",
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.cards << " / " << (row.typed ? row.typed : "-"));
+    for (const QString row : rows) {
+        SCOPED_TRACE(row.toStdString());
+        const QStringList f = row.split('|');
         deck.ClearDeck();
-        std::istringstream cards(row.cards);
-        Cards({std::istream_iterator<std::string>(cards), {}});
-        window->Stack().BringToFront(row.front);
+        std::istringstream words(f[0].toStdString());
+        Cards({std::istream_iterator<std::string>(words), {}});
+        window->Stack().BringToFront(f[1].toInt());
         deck.ClearModified();
         prompts.messages.clear();
         prompts.index_requests.clear();
-        const std::string before(deck.Count() ? deck.Front().Index() : "");
-        const bool del = row.id == CommandId::kDelete;
-        if (del) {
-            prompts.AnswerMessage(row.typed == std::string("Y") ? Answer::kYes : Answer::kNo);
-        } else {
-            prompts.AnswerIndex(row.typed ? std::optional<std::string>(row.typed) : std::nullopt);
+        const int k = QStringLiteral("IAG").indexOf(f[2]);  // as IndexMode counts, -1: Delete
+        // The Index dialog opens with the front card's index, the others empty.
+        QString want = f[4] + '|' + f[5] + '|' + f[6] + (k < 0 ? "" : QString::number(k));
+        want += k == 0 ? QString::fromStdString(std::string(deck.Front().Index())) : "";
+        k < 0 ? prompts.AnswerMessage(f[3] == "Y" ? Answer::kYes : Answer::kNo)
+              : prompts.AnswerIndex(f[3] == "-" ? std::nullopt : std::optional(f[3].toStdString()));
+        Trigger(k < 0 ? CommandId::kDelete
+                      : std::array{CommandId::kIndex, CommandId::kAdd, CommandId::kGoTo}[k]);
+        QString said =
+            QString::fromStdString(Join(Ring())) + '|' + (deck.Modified() ? "*" : "") + '|';
+        for (const auto& m : prompts.messages) {
+            const bool ok = m.icon == (k < 0 ? MessageIcon::kQuestion : MessageIcon::kWarning) &&
+                            m.buttons == (k < 0 ? MessageButtons::kYesNo : MessageButtons::kOk);
+            said += m.text + '/' + m.caption + (ok ? "" : " (wrong icon or buttons)");
         }
-        Trigger(row.id);
-        EXPECT_EQ(Join(Ring()), row.ring);
-        EXPECT_EQ(deck.Modified(), row.modified);
-        if (!del) {
-            ASSERT_EQ(prompts.index_requests.size(), 1u);
-            EXPECT_EQ(prompts.index_requests[0].mode,
-                      row.id == CommandId::kAdd     ? IndexMode::kAddCard
-                      : row.id == CommandId::kIndex ? IndexMode::kEditIndex
-                                                    : IndexMode::kGoTo);
-            EXPECT_EQ(prompts.index_requests[0].text, row.id == CommandId::kIndex ? before : "");
+        for (const auto& r : prompts.index_requests) {
+            said += QString::number(int(r.mode)) + QString::fromStdString(r.text);
         }
-        ASSERT_EQ(prompts.messages.size(), row.message.isEmpty() ? 0u : 1u);
-        if (!row.message.isEmpty()) {
-            const auto& shown = prompts.messages[0];
-            EXPECT_EQ(shown.text, row.message);
-            EXPECT_EQ(shown.caption, del                               ? "Delete Card"
-                                     : row.message == "Text Not Found" ? "Tabula Warning..."
-                                                                       : "Tabula Warning");
-            EXPECT_EQ(shown.icon, del ? MessageIcon::kQuestion : MessageIcon::kWarning);
-            EXPECT_EQ(shown.buttons, del ? MessageButtons::kYesNo : MessageButtons::kOk);
-        }
+        EXPECT_EQ(said, want);
     }
     TABULA_TRY_VERIFY(Editor().hasFocus());
 }
@@ -118,26 +83,21 @@ TEST_F(CardCommandsTest, EachStepLeavesItsRingFlagAndMessage) {
 TEST_F(CardCommandsTest, TheEditCommandsStoreTheTextAndMarkTheDeck) {
     UseCards({{"apple", "red fruit"}});
     Editor().moveCursor(QTextCursor::NextWord, QTextCursor::KeepAnchor);
-    Trigger(CommandId::kCut);
-    EXPECT_EQ(deck.Front().Body(), "fruit");
-    EXPECT_TRUE(deck.Modified());
-    deck.ClearModified();
+    const auto step = [&](CommandId id, const char* body, bool modified) {
+        Trigger(id);
+        EXPECT_EQ(std::string(deck.Front().Body()) + (deck.Modified() ? "*" : ""),
+                  body + std::string(modified ? "*" : ""));
+        deck.ClearModified();
+    };
+    step(CommandId::kCut, "fruit", true);
     Editor().selectAll();
-    Trigger(CommandId::kCopy);
-    EXPECT_FALSE(deck.Modified());
+    step(CommandId::kCopy, "fruit", false);
     Editor().moveCursor(QTextCursor::End);
-    Trigger(CommandId::kPaste);
-    EXPECT_EQ(deck.Front().Body(), "fruitfruit");
-    EXPECT_TRUE(deck.Modified());
-    deck.ClearModified();
-    Trigger(CommandId::kUndo);
-    EXPECT_EQ(deck.Front().Body(), "fruit");
-    EXPECT_TRUE(deck.Modified()) << "closing now would lose the text the card holds";
-    window->Stack().RefreshStack();  // a card loaded afresh: nothing to take back
-    deck.ClearModified();
+    step(CommandId::kPaste, "fruitfruit", true);
+    step(CommandId::kUndo, "fruit", true);  // closing now would lose the text the card holds
+    window->Stack().RefreshStack();         // a card loaded afresh: nothing to take back
     UndoEdit(Editor(), deck);
-    EXPECT_EQ(deck.Front().Body(), "fruit");
-    EXPECT_FALSE(deck.Modified());
+    EXPECT_EQ(std::string(deck.Front().Body()) + (deck.Modified() ? "*" : ""), "fruit");
 }
 
 // A 42-byte index from a file, with no terminator, is matched up to its last byte and no further.

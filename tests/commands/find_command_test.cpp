@@ -29,6 +29,14 @@ class FindCommandTest : public DeckFilesTest {
         QTest::keyClicks(Window()->Edit(), text);
     }
     void FindNext() { QTest::mouseClick(Window()->FindNextButton(), Qt::LeftButton); }
+    // Find Next n times: the hit after each.
+    Strings Next(int n) {
+        Strings hits;
+        for (int i = 0; i < n; ++i) {
+            FindNext(), hits.push_back(Hit());
+        }
+        return hits;
+    }
     // Where the front card stands and what the editor has selected.
     std::string Hit() {
         const QTextCursor c = Editor().textCursor();
@@ -41,11 +49,13 @@ class FindCommandTest : public DeckFilesTest {
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         Editor().setTextCursor(cursor);
     }
-    void ExpectEnd(std::size_t messages = 1) {
-        ASSERT_EQ(prompts.messages.size(), messages);
-        EXPECT_EQ(prompts.messages.back().text, "End of Selection");
-        EXPECT_EQ(prompts.messages.back().caption, "Tabula Info");
-        EXPECT_EQ(prompts.messages.back().icon, MessageIcon::kWarning);
+    // The messages shown, each as text/caption with a ! for the warning icon.
+    QString Said() const {
+        QString said;
+        for (const auto& m : prompts.messages) {
+            said += m.text + '/' + m.caption + (m.icon == MessageIcon::kWarning ? "!" : "") + ';';
+        }
+        return said;
     }
 };
 
@@ -66,17 +76,9 @@ TEST_F(FindCommandTest, ThePassRunsFromTheFrontCardHitByHitToItsEnd) {
     Window()->activateWindow();
     QTest::keyClick(Window()->Edit(), Qt::Key_Return);  // Enter is Find Next
     EXPECT_EQ(Hit(), "b 8 Fox");
-    FindNext();
-    EXPECT_EQ(Hit(), "d 12 fox") << "a CR LF and a lone CR are one line break each";
-    EXPECT_EQ(Ring(), (Strings{"d", "a", "b", "c"}));
-    FindNext();
-    EXPECT_EQ(Hit(), "a 2 fox");
-    EXPECT_TRUE(prompts.messages.empty());
-    FindNext();
-    ExpectEnd();
-    EXPECT_EQ(Hit(), "a 2 fox") << "the last hit stays selected";
-    FindNext();
-    ExpectEnd(2);
+    // A CR LF and a lone CR are one line break each; at the end the last hit stays selected.
+    EXPECT_EQ(Next(4), (Strings{"d 12 fox", "a 2 fox", "a 2 fox", "a 2 fox"}));
+    EXPECT_EQ(Said(), "End of Selection/Tabula Info!;End of Selection/Tabula Info!;");
     EXPECT_FALSE(deck.Modified());
 
     QTest::mouseClick(Window()->CancelButton(), Qt::LeftButton);
@@ -86,27 +88,24 @@ TEST_F(FindCommandTest, ThePassRunsFromTheFrontCardHitByHitToItsEnd) {
 
 TEST_F(FindCommandTest, TheFindWindowStartsFromTheEditorsSelection) {
     UseCards({{"a", "the brown fox\r\njumps" + std::string(300, 'q')}});
-    Select(4, 13);
-    ASSERT_TRUE(Trigger(CommandId::kFind));
-    EXPECT_EQ(Window()->Text(), "brown fox");
+    const auto from = [&](int start, int end) {
+        Select(start, end);
+        EXPECT_TRUE(Trigger(CommandId::kFind));
+        return Window()->Text();
+    };
+    EXPECT_EQ(from(4, 13), "brown fox");
     EXPECT_EQ(Window()->Edit()->selectedText(), "brown fox") << "typing replaces it";
     TABULA_TRY_VERIFY(Window()->Edit()->hasFocus());
     EXPECT_TRUE(Window()->Down()->isChecked());
     FindDialog* first = Window();
-    Select(10, 19);  // across the line break: the one-line field takes the first line
-    ASSERT_TRUE(Trigger(CommandId::kFind));
+    // Across the line break the one-line field takes the first line, and 127 characters at most.
+    EXPECT_EQ(from(10, 19) + '|' + from(19, 319), "fox|" + QString(127, QChar(u'q')));
     EXPECT_EQ(Window(), first) << "one Find window at a time";
-    EXPECT_EQ(Window()->Text(), "fox");
-    Select(19, 319);
-    ASSERT_TRUE(Trigger(CommandId::kFind));
-    EXPECT_EQ(Window()->Text(), QString(127, QChar(u'q')));
     Window()->Edit()->clear();
     TypeText(Window()->Edit(), QString::fromUtf8("a\u2192b"));
     EXPECT_EQ(Window()->Text(), "a?b") << "what is searched is what is shown";
     // Nothing selected: the typed text stays; an empty field disables Find Next.
-    Select(2, 2);
-    ASSERT_TRUE(Trigger(CommandId::kFind));
-    EXPECT_EQ(Window()->Text(), "a?b");
+    EXPECT_EQ(from(2, 2), "a?b");
     Window()->Edit()->clear();
     EXPECT_FALSE(Window()->FindNextButton()->isEnabled());
     QTest::keyClick(Window()->Edit(), Qt::Key_Escape);
@@ -118,49 +117,40 @@ TEST_F(FindCommandTest, TheFindWindowStartsFromTheEditorsSelection) {
 TEST_F(FindCommandTest, ThePassFollowsTheDeckWhileTheWindowIsOpen) {
     UseCards({{"a", "x"}, {"b", "x"}, {"c", "x x"}, {"d", "x"}, {"e", "x"}});
     FindText("x");
-    FindNext();
-    FindNext();
-    ASSERT_EQ(Hit(), "b 0 x");
+    ASSERT_EQ(Next(2).back(), "b 0 x");
     Select(0, 0);
     ASSERT_TRUE(Trigger(CommandId::kFind));  // a new pass from b
     window->Stack().BringToFront(1);         // c, then deleted with d after it
-    prompts.AnswerMessage(Answer::kYes);
-    prompts.AnswerMessage(Answer::kYes);
-    Trigger(CommandId::kDelete);
-    Trigger(CommandId::kDelete);
+    for (int i = 0; i < 2; ++i) {
+        prompts.AnswerMessage(Answer::kYes), Trigger(CommandId::kDelete);
+    }
     prompts.AnswerIndex("bb");
     Trigger(CommandId::kAdd);
     TypeText(&Editor(), "x");
     prompts.messages.clear();
-    Strings hits;
-    for (int i = 0; i < 3; ++i) {
-        FindNext();
-        hits.push_back(Hit());
-    }
-    EXPECT_EQ(hits, (Strings{"b 0 x", "e 0 x", "a 0 x"}));
+    EXPECT_EQ(Next(3), (Strings{"b 0 x", "e 0 x", "a 0 x"}));
     FindNext();
-    ExpectEnd();
+    EXPECT_EQ(Said(), "End of Selection/Tabula Info!;");
 
     deck.ClearDeck();
     window->Stack().RefreshStack();
-    prompts.messages.clear();
     FindNext();
-    EXPECT_TRUE(prompts.messages.empty()) << "nothing to search, nothing to say";
+    EXPECT_EQ(prompts.messages.size(), 1u) << "nothing to search, nothing to say";
 }
 
 // Windows-1252 letters match their capitals: é (E9) under É (C9), š (9A) under Š (8A), ÿ (FF)
 // under Ÿ (9F); ß has no capital of one byte and matches only itself.
 TEST(FindPassTest, BytesMatchTheirCapitalsAndHitsNeverOverlap) {
-    EXPECT_EQ(FindUpper("cCcCcCcCcat", "CAT"), 8) << "many false starts in both cases";
-    EXPECT_EQ(FindUpper("caf\xE9 cr\xE8me", "CAF\xC9"), 0);
-    EXPECT_EQ(FindUpper("x \x9A\xFF", "\x8A\x9F"), 2);
-    EXPECT_EQ(FindUpper("STRASSE stra\337e", "STRA\337"), 8);
-    EXPECT_EQ(FindUpper("aaaa", "AA", 3), -1);
+    EXPECT_EQ(
+        std::vector({FindUpper("cCcCcCcCcat", "CAT"), FindUpper("caf\xE9 cr\xE8me", "CAF\xC9"),
+                     FindUpper("x \x9A\xFF", "\x8A\x9F"),
+                     FindUpper("STRASSE stra\337e", "STRA\337"), FindUpper("aaaa", "AA", 3)}),
+        std::vector<decltype(FindUpper("", ""))>({8, 0, 2, 8, -1}));
     FindPass pass;
     Deck deck;
-    deck.CreateCard("k").SetBody("aaaa");
-    deck.CreateCard("l").SetBody("x1 x2 x3");
-    deck.CreateCard("m").SetBody("ab ab");
+    for (const auto& [index, body] : {std::pair{"k", "aaaa"}, {"l", "x1 x2 x3"}, {"m", "ab ab"}}) {
+        deck.CreateCard(index).SetBody(body);
+    }
     deck.SortCards();
     deck.SetRemovalObserver([&pass](const Card& card) { pass.CardLeaving(card); });
     EXPECT_FALSE(pass.FindNext("a")) << "no pass before the first start";
@@ -172,8 +162,7 @@ TEST(FindPassTest, BytesMatchTheirCapitalsAndHitsNeverOverlap) {
     deck.SetBody(1, "x");  // the card now holds one x: the hits shown are not shown again
     EXPECT_EQ(pass.FindNext("ab")->card->Index(), "m");
     EXPECT_EQ(pass.FindNext("b")->offset, 4) << "a new text goes on after the hits passed";
-    EXPECT_FALSE(pass.FindNext("b"));
-    EXPECT_FALSE(pass.FindNext("a")) << "an ended pass stays ended";
+    EXPECT_FALSE(pass.FindNext("b") || pass.FindNext("a")) << "an ended pass stays ended";
     deck.BringToFront(1);
     pass.Start(deck);
     deck.ClearDeck();

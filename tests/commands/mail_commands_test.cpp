@@ -93,15 +93,15 @@ TEST_F(MailCommandsTest, CardListAndTagReachTheMailProgram) {
     Trigger(CommandId::kSendTag);
     const std::vector<std::string> args = fake.Arguments();
     ASSERT_EQ(args.size(), 3u);
-    EXPECT_EQ(args[1], "--attach");
-    EXPECT_EQ(fs::path(args[2]).filename(), "work.tbx.txt");
+    EXPECT_EQ(args[1] + " " + fs::path(args[2]).filename().string(), "--attach work.tbx.txt");
     EXPECT_EQ(fs::path(args[2]).parent_path().parent_path(), dir / "tmp") << "a private folder";
     EXPECT_EQ(fake.Attachment(), "ant\r\nsix legs\r\n" + std::string(60, '-') + "\r\n\r\n");
     EXPECT_EQ(TempFiles(), 1u) << "kept for the mail program";
     window->SetCurrentFile({});
     Trigger(CommandId::kSendList);
-    EXPECT_EQ(fs::path(fake.Arguments().at(2)).filename(), "Untitled.txt");
-    EXPECT_EQ(fake.Attachment(), "ant\r\nbee\r\n");
+    EXPECT_EQ(
+        fs::path(fake.Arguments().at(2)).filename().string() + ":" + fake.Attachment().value_or(""),
+        "Untitled.txt:ant\r\nbee\r\n");
     EXPECT_FALSE(deck.Modified());
     ExpectNoMessage();
     window.reset();
@@ -118,11 +118,10 @@ TEST_F(MailCommandsTest, EachAnswerOfTheMailProgramGetsItsMessage) {
         {2, failed},
         {4, failed}};
     for (const auto& [status, message] : rows) {
-        fake.SetExitStatus(status);
-        Trigger(CommandId::kSendCard);
+        fake.SetExitStatus(status), Trigger(CommandId::kSendCard);
         ExpectMessage(message);
-        EXPECT_TRUE(window->isEnabled());
     }
+    EXPECT_TRUE(window->isEnabled());
 }
 
 // Send > Card needs a program registered for mailto links, asked again when the Send menu opens;
@@ -161,21 +160,18 @@ TEST_F(MailWindowTest, TheWindowIsDisabledUnderTheWaitCursorWhileTheMailProgramR
     ExpectOnlyMessage("File Error", "Tabula Error...", MessageIcon::kStop);
     EXPECT_TRUE(mail.sent.empty());
     prompts.messages.clear();
-    bool disabled = false;
-    Qt::CursorShape cursor = Qt::ArrowCursor;
-    mail.while_sending = [&](const MailMessage&) {
-        disabled = !window->isEnabled();
-        cursor =
-            QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : cursor;
-        EXPECT_FALSE(window->close());
+    // While it runs, and after: enabled?, the cursor over the program, shown?
+    const auto now = [&] {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        return std::tuple(window->isEnabled(), cursor ? cursor->shape() : Qt::ArrowCursor,
+                          window->isVisible());
     };
+    auto during = now();
+    mail.while_sending = [&](const MailMessage&) { during = now(), window->close(); };
     mail.outcomes.push_back(MailOutcome::NoEntryPoint());
     Trigger(CommandId::kSendCard);
-    EXPECT_TRUE(disabled);
-    EXPECT_EQ(cursor, Qt::WaitCursor);
-    EXPECT_TRUE(window->isEnabled());
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(during, std::tuple(false, Qt::WaitCursor, true)) << "and it cannot be closed";
+    EXPECT_EQ(now(), std::tuple(true, Qt::ArrowCursor, true));
     ExpectOnlyMessage("Invalid Mapi32.DLL\nThe mail program cannot take messages",
                       QCoreApplication::applicationName(), MessageIcon::kWarning);
 }

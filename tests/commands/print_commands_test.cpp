@@ -58,12 +58,12 @@ PdfText ReadPdf(const QString& path) {
     return pdf;
 }
 
-std::vector<QString> Texts(const std::vector<PdfLine>& lines) {
-    std::vector<QString> texts;
+QString Texts(const std::vector<PdfLine>& lines) {
+    QStringList texts;
     for (const PdfLine& line : lines) {
-        texts.push_back(line.text);
+        texts << line.text;
     }
-    return texts;
+    return texts.join('|');
 }
 
 using PrintCommandsTest = DeckFilesTest;
@@ -88,23 +88,25 @@ TEST_F(PrintCommandsTest, CardListAndTagArePrintedFromTheFrontCard) {
         {3, PathOf("my cards.tbx")}, {5, "Index: cat"}, {6, "one"}, {7, "two"}, {9, "three"}};
     ASSERT_EQ(card.pages[0].size(), lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        EXPECT_EQ(card.pages[0][i].text, lines[i].second);
-        EXPECT_NEAR(card.pages[0][i].x, origin.x() + 3 * 205 * 72 / 1200.0, 1.0) << i;
-        EXPECT_NEAR(card.pages[0][i].y, origin.y() + lines[i].first * 205 * 72 / 1200.0, 1.0) << i;
+        const PdfLine& line = card.pages[0][i];
+        EXPECT_EQ(line.text, lines[i].second);
+        EXPECT_LT(std::max(std::abs(line.x - origin.x() - 3 * 205 * 72 / 1200.0),
+                           std::abs(line.y - origin.y() - lines[i].first * 205 * 72 / 1200.0)),
+                  1.0)
+            << i;
     }
 
     window->SetCurrentFile({});
     prompts.AnswerPrinterPdf(PathOf("list.pdf"));
     Trigger(CommandId::kPrintList);
     EXPECT_EQ(Texts(ReadPdf(PathOf("list.pdf")).pages.at(0)),
-              (std::vector<QString>{"- page 1", "Index: cat", "Index: dog", "Index: ant"}));
+              "- page 1|Index: cat|Index: dog|Index: ant");
     prompts.AnswerPrinterPdf(PathOf("tag.pdf"));
     Trigger(CommandId::kPrintTag);
-    EXPECT_EQ(Texts(ReadPdf(PathOf("tag.pdf")).pages.at(0)),
-              (std::vector<QString>{"- page 1", "Index: ant", "a"}));
-    EXPECT_EQ(prompts.print_dialogs, 3);
-    EXPECT_FALSE(deck.Modified());
-    EXPECT_EQ(deck.Front().Index(), "cat");
+    EXPECT_EQ(Texts(ReadPdf(PathOf("tag.pdf")).pages.at(0)), "- page 1|Index: ant|a");
+    EXPECT_EQ(std::string(deck.Front().Index()) + std::to_string(prompts.print_dialogs) +
+                  (deck.Modified() ? "*" : ""),
+              "cat3");
     ExpectNoMessage();
     TABULA_TRY_VERIFY(Editor().hasFocus());
 }
@@ -132,9 +134,8 @@ TEST_F(PrintCommandsTest, NothingToPrintWritesNoPageAndAPrinterThatFailsIsTold) 
                           MessageIcon::kWarning);
         prompts.messages.clear();
     }
-    EXPECT_EQ(prompts.print_dialogs, 5);
+    EXPECT_EQ(std::to_string(prompts.print_dialogs) + (deck.Modified() ? "*" : ""), "5*");
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-    EXPECT_TRUE(deck.Modified());
 }
 
 }  // namespace
