@@ -5,25 +5,23 @@ namespace tabula::test {
 namespace {
 
 using S = std::string;
-S Field(const S& text, std::size_t size) {
-    return (text.substr(0, size) + S(size, '\0')).substr(0, size);
-}
-S U32(std::size_t value) {
-    return U32Bytes(static_cast<std::uint32_t>(value));
-}
-S U16Sized(const S& bytes) {
+const auto Field = [](const S& text, std::size_t n) {
+    return (text.substr(0, n) + S(n, '\0')).substr(0, n);
+};
+const auto U32 = [](std::size_t value) { return U32Bytes(static_cast<std::uint32_t>(value)); };
+const auto U16Sized = [](const S& bytes) {
     return U16Bytes(static_cast<std::uint16_t>(bytes.size())) + bytes;
-}
+};
 // A Cardfile index entry: six reserved bytes, the data offset, a flag byte, the index, a zero.
-S Entry(std::size_t offset, const S& index) {
-    return S(6, '\0') + U32(offset) + '\0' + Field(index, 40) + '\0';
-}
-S Head(std::uint32_t format) {
-    return U32Bytes(kOleStreamVersion) + U32Bytes(format);
-}
-S Size() {
-    return U32Bytes(2540) + U32Bytes(1270);
-}
+const auto Entry = [](std::size_t at, const S& index) {
+    return S(6, '\0') + U32(at) + '\0' + Field(index, 40) + '\0';
+};
+// An OLE stream header: version 1.0, then the object's or picture's format.
+const auto Head = [](std::uint32_t format) { return U32Bytes(0x0501) + U32Bytes(format); };
+const auto Size = [] { return U32Bytes(2540) + U32Bytes(1270); };
+// A counted string: a 32-bit length that counts the terminating zero, the bytes, the zero.
+const auto OleString = [](const S& text) { return U32(text.size() + 1) + text + '\0'; };
+const auto OleData = [](const S& bytes) { return U32(bytes.size()) + bytes; };
 
 }  // namespace
 
@@ -56,12 +54,6 @@ S MgcFileBytes(const std::vector<CardfileCard>& cards) {
     return "MGC" + U16Bytes(static_cast<std::uint16_t>(cards.size())) + entries + data;
 }
 
-S OleString(const S& text) {
-    return U32(text.size() + 1) + text + '\0';
-}
-S OleData(const S& bytes) {
-    return U32(bytes.size()) + bytes;
-}
 S OleNoPicture() {
     return Head(0);
 }

@@ -32,12 +32,7 @@ struct CardfileCard {
 // An "MGC" Cardfile file: header, index entries, then each card's data in entry order.
 std::string MgcFileBytes(const std::vector<CardfileCard>& cards);
 
-// OLE 1.0 objects as the later Cardfile keeps them on its cards. A counted string is a 32-bit
-// length that includes the terminating zero, the bytes and the zero; counted data is a 32-bit
-// length and the bytes.
-inline constexpr std::uint32_t kOleStreamVersion = 0x0501;
-std::string OleString(const std::string& text);
-std::string OleData(const std::string& bytes);
+// OLE 1.0 objects as the later Cardfile keeps them on its cards.
 // Pictures (presentation objects): none (format 0); METAFILEPICT, BITMAP or DIB with width and
 // height; any other class with a standard clipboard format, or with format 0 and its name.
 std::string OleNoPicture();
