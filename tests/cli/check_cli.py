@@ -13,8 +13,7 @@ def check(what, got, want):
 
 
 def run(*args, stdin=None, stdout=subprocess.PIPE, **kwargs):
-    return subprocess.run([sys.argv[1], *args], input=stdin, stdout=stdout,
-                          stderr=subprocess.PIPE, **kwargs)
+    return subprocess.run([sys.argv[1], *args], input=stdin, stdout=stdout, stderr=subprocess.PIPE, **kwargs)
 
 
 # (index, body, tagged) in the deck's order; bodies break lines with CR LF as the editor does.
@@ -26,8 +25,7 @@ deck = struct.pack("<II", 0xAAAB, len(cards)) + b"".join(
 
 with tempfile.TemporaryDirectory() as tmp:
     path = os.path.join(tmp, "deck.tbx")
-    with open(path, "wb") as f:
-        f.write(deck)
+    open(path, "wb").write(deck)
     for name in ("-", "/dev/stdin"):  # standard input, from a pipe
         got = run("list", name, stdin=deck)
         check(f"list {name}", (got.returncode, got.stdout.decode(), got.stderr),
@@ -39,8 +37,7 @@ with tempfile.TemporaryDirectory() as tmp:
           (0, [{"index": i, "body": b.replace("\r\n", "\n"), "tagged": t} for i, b, t in cards]))
     got = run("export", path, "--format=csv")
     text = got.stdout.decode("utf-8")
-    check("csv record ends", text.count("\r\n"), 1 + len(cards) + sum(
-        b.count("\r\n") for _, b, _ in cards))
+    check("csv record ends", text.count("\r\n"), 1 + len(cards) + sum(b.count("\r\n") for _, b, _ in cards))
     check("csv", (got.returncode, list(csv.reader(io.StringIO(text, newline=""), strict=True))),
           (0, [["index", "body", "tagged"]] + [[i, b, "true" if t else "false"] for i, b, t in cards]))
     with open("/dev/full", "wb") as full:  # a full disk: status 2 and a word on standard error
@@ -55,6 +52,4 @@ with tempfile.TemporaryDirectory() as tmp:
     os.close(writer)
     check("closed reader", (got.returncode, got.stderr), (-signal.SIGPIPE, b""))
 
-for failure in failures:
-    print("FAIL:", failure, file=sys.stderr)
-sys.exit(1 if failures else 0)
+sys.exit("\n".join("FAIL: " + f for f in failures) or None)  # a message: status 1

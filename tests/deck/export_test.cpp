@@ -17,21 +17,17 @@ const S kRule(60, '-');
 
 TEST(Export, BodiesBreakAtLineEndsAndAtTheFirstSpaceFromColumn60) {
     const S w59(59, 'w');
-    const struct {
-        S body;
-        Lines lines;
-    } rows[] = {
-        {"one\r\ntwo", {"one\n", "two"}},
-        {"", {""}},
-        {"end\r\n", {"end\n", ""}},
-        {S(70, 'a') + " more words", {S(70, 'a') + " \n", "more words"}},
-        {w59 + " next", {w59 + " \n", "next"}},                  // the 60th character breaks
-        {S(58, 'w') + " ab cd", {S(58, 'w') + " ab \n", "cd"}},  // column 59 does not
-        {w59 + " " + w59 + " z", {w59 + " \n", w59 + " \n", "z"}},
-        {"a\rbc", {"a\n", "c"}},  // the byte after a CR is passed over whatever it is
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(SplitBodyLines(row.body), row.lines) << row.body;
+    for (const auto& [body, lines] : std::vector<std::pair<S, Lines>>{
+             {"one\r\ntwo", {"one\n", "two"}},
+             {"", {""}},
+             {"end\r\n", {"end\n", ""}},
+             {S(70, 'a') + " more words", {S(70, 'a') + " \n", "more words"}},
+             {w59 + " next", {w59 + " \n", "next"}},                  // the 60th character breaks
+             {S(58, 'w') + " ab cd", {S(58, 'w') + " ab \n", "cd"}},  // column 59 does not
+             {w59 + " " + w59 + " z", {w59 + " \n", w59 + " \n", "z"}},
+             {"a\rbc", {"a\n", "c"}},  // the byte after a CR is passed over whatever it is
+         }) {
+        EXPECT_EQ(SplitBodyLines(body), lines) << body;
     }
     Card card("Name");
     card.SetBody(w59 + " " + S(58, 'v') + " a b");

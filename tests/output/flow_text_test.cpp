@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "recording_device.h"
 
@@ -26,56 +27,51 @@ S Flow(std::string_view text) {
     S lines;
     for (int y = kBox.top; y <= measured; y += kL) {
         const S at = "0," + std::to_string(y) + " ";
-        const std::size_t from = pen.log.find(at);
+        const std::size_t from = pen.log.find(at), to = pen.log.find(" | ", from);
         lines += (y > kBox.top ? "|" : "") +
-                 (from == S::npos ? ""
-                                  : pen.log.substr(from + at.size(),
-                                                   pen.log.find(" | ", from) - from - at.size()));
+                 (from == S::npos ? "" : pen.log.substr(from + at.size(), to - from - at.size()));
     }
     return lines;
 }
 
-TEST(FlowText, BreaksAtLineEndsAndBlanksInTheLastTenthAndCutsAtTheHardLimit) {
+TEST(FlowText, BreaksAtLineEndsAndBlanksInTheLastTenthAndCutsAtTheHardLimitAndDraws) {
     const S a16(16, 'a'), x19(19, 'x');
-    const struct {
-        S text, lines;
-    } rows[] = {
-        {"", ""},
-        {"one two", "one two"},
-        {a16 + " bb", a16 + " |bb"},
-        {S(15, 'a') + " bbbbb", S(15, 'a') + " bbb|bb"},          // a blank before the soft zone
-        {"aaaaaaaaaaaaaa longword", "aaaaaaaaaaaaaa long|word"},  // words are not measured ahead
-        {S(25, 'x'), x19 + "|xxxxxx"},
-        {S(38, 'x'), x19 + "|" + x19 + "|"},
-        {x19 + " y", x19 + "|y"},  // one blank after a line end is dropped
-        {a16 + "  b", a16 + " |b"},
-        {a16 + "   b", a16 + " | b"},
-        {"one\r\n two", "one|two"},
-        {"one\n  two", "one| two"},
-        {"one\r\n\r\ntwo", "one||two"},
-        {"\n\n", "||"},
-        {"end\r\n", "end|"},
-        {x19 + "\r\nz", x19 + "||z"},  // a line ended by a limit still gets its own line end
-        {a16 + " \r\nz", a16 + " ||z"},
-        {"one\rtwo", "one|two"},
-        {"a\r\r\nb", "a||b"},
-        {S("ab\0cd", 5), "ab"},
-        {"a\tb", "a  b"},  // a TAB is two blanks, without tab stops
-        {"a" + S(9, '\t') + "b", "a" + S(18, ' ') + "|b"},
-        {a16 + "\tbcd", a16 + "  b|cd"},  // and no blank to break at
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(Flow(row.text), row.lines) << row.text;
+    for (const auto& [text, lines] : std::vector<std::pair<S, S>>{
+             {"", ""},
+             {"one two", "one two"},
+             {a16 + " bb", a16 + " |bb"},
+             {S(15, 'a') + " bbbbb", S(15, 'a') + " bbb|bb"},  // a blank before the soft zone
+             {"aaaaaaaaaaaaaa longword",
+              "aaaaaaaaaaaaaa long|word"},  // words are not measured ahead
+             {S(25, 'x'), x19 + "|xxxxxx"},
+             {S(38, 'x'), x19 + "|" + x19 + "|"},
+             {x19 + " y", x19 + "|y"},  // one blank after a line end is dropped
+             {a16 + "  b", a16 + " |b"},
+             {a16 + "   b", a16 + " | b"},
+             {"one\r\n two", "one|two"},
+             {"one\n  two", "one| two"},
+             {"one\r\n\r\ntwo", "one||two"},
+             {"\n\n", "||"},
+             {"end\r\n", "end|"},
+             {x19 + "\r\nz", x19 + "||z"},  // a line ended by a limit still gets its own line end
+             {a16 + " \r\nz", a16 + " ||z"},
+             {"one\rtwo", "one|two"},
+             {"a\r\r\nb", "a||b"},
+             {S("ab\0cd", 5), "ab"},
+             {"a\tb", "a  b"},  // a TAB is two blanks, without tab stops
+             {"a" + S(9, '\t') + "b", "a" + S(18, ' ') + "|b"},
+             {a16 + "\tbcd", a16 + "  b|cd"},  // and no blank to break at
+         }) {
+        EXPECT_EQ(Flow(text), lines) << text;
     }
     // The text is the first three bytes: what follows in memory is never drawn.
     EXPECT_EQ(Flow(std::string_view("ab\rXYZ").substr(0, 3)), "ab|");
-}
-
-TEST(FlowText, DrawingMovesByTheRealWidthsAndConvertsToUtf8) {
+    // Drawing moves by the real widths, and converts to UTF-8.
     test::RecordingDevice narrow({kL, kW, 0, 0});
     narrow.drawn_char_width = 5;
-    EXPECT_EQ(FlowText(S(25, 'x'), kBox, kW, kL), kBox.top + kL);
-    EXPECT_EQ(FlowText(S(25, 'x'), kBox, kW, kL, narrow), kBox.top);
+    EXPECT_EQ(std::to_string(FlowText(S(25, 'x'), kBox, kW, kL)) + " " +
+                  std::to_string(FlowText(S(25, 'x'), kBox, kW, kL, narrow)),
+              "120 100");
     test::RecordingDevice pen({kL, kW, 0, 0});
     FlowText("caf\xE9", kBox, kW, kL, pen);
     EXPECT_EQ(pen.log, "0,100 caf\xC3\xA9");

@@ -22,39 +22,31 @@ const S kRule(60, '-');
 TEST(Mail, TheMessageTheFileAndTheMailProgramsArguments) {
     const MailMessage note =
         MailMessage::Note("Meeting notes for the planning committees", "1\r\n2");
-    EXPECT_EQ(note.mode(), MailMessage::Mode::kNote);
-    EXPECT_EQ(note.Subject(), "Meeting notes for the planning ");  // 31 of 41 characters
+    EXPECT_EQ(note.mode(), MailMessage::Mode::kNote);  // 31 of 41 characters in the subject
+    EXPECT_EQ(note.Subject(), "Meeting notes for the planning ");
     EXPECT_EQ(MailMessage::Note("a", S(600, 'b')).NoteText(), S(511, 'b'));
     EXPECT_EQ(XdgEmailArguments(MailMessage::Note("Caf\xE9", "one\r\ntwo\rthree\nfour")),
               (Args{"--utf8", "--subject", "Caf\xC3\xA9", "--body", "one\ntwo\nthree\nfour"}));
     const MailMessage file = MailMessage::Attachment("/tmp/m/Untitled.txt");
     EXPECT_EQ(file.AttachmentName() + "|" + S(file.Subject()), "Untitled.txt|");
     EXPECT_EQ(XdgEmailArguments(file), (Args{"--utf8", "--attach", "/tmp/m/Untitled.txt"}));
-    for (const auto& [path, name] :
-         std::vector<std::pair<S, S>>{{"/home/u/decks/work.tbx", "work.tbx.txt"},
-                                      {"C:\\decks\\work.tbx", "work.tbx.txt"},
-                                      {"work.tbx", "work.tbx.txt"},
-                                      {"", "Untitled.txt"},
-                                      {"/home/u/", "Untitled.txt"}}) {
+    // clang-format off
+    for (const auto& [path, name] : std::vector<std::pair<S, S>>{{"/home/u/decks/work.tbx", "work.tbx.txt"}, {"C:\\decks\\work.tbx", "work.tbx.txt"},
+                                                                 {"work.tbx", "work.tbx.txt"}, {"", "Untitled.txt"}, {"/home/u/", "Untitled.txt"}}) {
         EXPECT_EQ(MailFileName(path), name);
     }
     const S failed = "Failed To Send\nPlease verify your email setup in Control Panel";
     for (const auto& [outcome, message] : std::vector<std::pair<MailOutcome, S>>{
-             {MailOutcome::Returned(0), ""},
-             {MailOutcome::Returned(1), ""},
-             {MailOutcome::Returned(3), ""},
-             {MailOutcome::Returned(2), failed},
-             {MailOutcome::Returned(26), failed},
-             {MailOutcome::Returned(-1), failed},
-             {MailOutcome::NoEntryPoint(),
-              "Invalid Mapi32.DLL\nThe mail program cannot take messages"},
+             {MailOutcome::Returned(0), ""}, {MailOutcome::Returned(1), ""}, {MailOutcome::Returned(3), ""},
+             {MailOutcome::Returned(2), failed}, {MailOutcome::Returned(26), failed}, {MailOutcome::Returned(-1), failed},
+             {MailOutcome::NoEntryPoint(), "Invalid Mapi32.DLL\nThe mail program cannot take messages"},
              {XdgEmailOutcome(true, 0), ""},
-             {XdgEmailOutcome(false, 0),
-              "Load Fail\nThe xdg-email command was not found (it comes with xdg-utils)"},
+             {XdgEmailOutcome(false, 0), "Load Fail\nThe xdg-email command was not found (it comes with xdg-utils)"},
              {XdgEmailOutcome(true, 3), "Load Fail\nNo mail program is set for mailto links"},
              {XdgEmailOutcome(true, 1), failed}}) {  // 1 is a usage error of xdg-email
         EXPECT_EQ(MailOutcomeMessage(outcome), message);
     }
+    // clang-format on
 }
 
 TEST(Mail, ListAndTaggedCardsWithCrLfFromTheFrontCard) {
@@ -65,11 +57,10 @@ TEST(Mail, ListAndTaggedCardsWithCrLfFromTheFrontCard) {
     deck.SetTagged(3, true);
     deck.BringToFront(2);
     std::ostringstream list, tagged;
-    ASSERT_TRUE(WriteMailList(list, deck));
-    EXPECT_EQ(list.str(), "m\r\nz\r\na\r\nb\r\n");
-    ASSERT_TRUE(WriteMailTagged(tagged, deck));
-    EXPECT_EQ(tagged.str(),
-              "z\r\n\r\n" + kRule + "\r\n\r\na\r\none\r\ntwo\r\n" + kRule + "\r\n\r\n");
+    ASSERT_TRUE(WriteMailList(list, deck) && WriteMailTagged(tagged, deck));
+    EXPECT_EQ(list.str() + "/" + tagged.str(), "m\r\nz\r\na\r\nb\r\n/z\r\n\r\n" + kRule +
+                                                   "\r\n\r\na\r\none\r\ntwo\r\n" + kRule +
+                                                   "\r\n\r\n");
 
     test::TempDir dir;
     const auto path = dir / "work.tbx.txt";

@@ -7,10 +7,10 @@
 
 namespace tabula::test {
 
-// A printer that keeps what it was asked to do as text: "begin:<name>", "start", "[", each
-// line as "x,y text" with " | " between, "]" at the end of a page, and "end". Its pen moves
-// by `drawn_char_width` per character (by default the metrics' W, as in planning); a line
-// that moves the pen but draws nothing leaves no text.
+// A printer that keeps what it was asked to do as text: "begin:<name>", "[", each line as
+// "x,y text" with " | " between, "]" at the end of a page, and "end". Its pen moves by
+// `drawn_char_width` per character (by default the metrics' W, as in planning); a line that
+// moves the pen but draws nothing leaves no text.
 class RecordingDevice : public PrintDevice, public Pen {
   public:
     explicit RecordingDevice(PageMetrics metrics)
@@ -22,33 +22,22 @@ class RecordingDevice : public PrintDevice, public Pen {
 
     PageMetrics Metrics() const override { return metrics_; }
     bool BeginDocument(std::string_view name) override {
-        log += "begin:" + std::string(name) + " ";
-        return !refuse_document;
+        return log += "begin:" + std::string(name) + " ", !refuse_document;
     }
     void StartPage() override { log += "["; }
     void EndPage() override { log += "] "; }
     void EndDocument() override { log += "end"; }
-    void TextAt(int x, int y, std::string_view text) override {
-        Line(x, y);
-        log += text;
-    }
+    void TextAt(int x, int y, std::string_view text) override { Line(x, y), log += text; }
     Pen& DrawingPen() override { return *this; }
-
-    void MoveTo(int x, int y) override {
-        pen_x_ = x;
-        pen_y_ = y;
-        pen_line_open_ = false;
-    }
+    void MoveTo(int x, int y) override { pen_x_ = x, pen_y_ = y, pen_line_open_ = false; }
     int Draw(std::string_view text) override {
         if (!pen_line_open_) {
-            Line(pen_x_, pen_y_);
-            pen_line_open_ = true;
+            Line(pen_x_, pen_y_), pen_line_open_ = true;
         }
-        log += text;
-        for (const char c : text) {
+        for (const char c : text) {  // a character's first byte moves the pen
             pen_x_ += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? drawn_char_width : 0;
         }
-        return pen_x_;
+        return log += text, pen_x_;
     }
 
   private:
@@ -58,8 +47,7 @@ class RecordingDevice : public PrintDevice, public Pen {
         pen_line_open_ = false;
     }
     PageMetrics metrics_;
-    int pen_x_ = 0;
-    int pen_y_ = 0;
+    int pen_x_ = 0, pen_y_ = 0;
     bool pen_line_open_ = false;
 };
 

@@ -11,8 +11,7 @@ namespace tabula::test {
 // Files and decks built in memory, byte for byte as the formats lay them out, so tests and
 // benchmarks need no fixture files.
 struct CardSpec {
-    std::string index;
-    std::string body;
+    std::string index, body;
     std::int32_t tagged = 0;
 };
 
@@ -25,19 +24,13 @@ std::string DeckFileBytes(const std::vector<CardSpec>& cards, std::uint32_t magi
                           std::int32_t count);
 
 struct CardfileCard {
-    std::string index;
-    std::string text;
+    std::string index, text;
     std::string picture = {};  // bytes of a picture; empty for none
 };
 // An "MGC" Cardfile file: header, index entries, then each card's data in entry order.
 std::string MgcFileBytes(const std::vector<CardfileCard>& cards);
 
-// OLE 1.0 objects as the later Cardfile keeps them on its cards. A counted string is a 32-bit
-// length that includes the terminating zero, the bytes and the zero; counted data is a 32-bit
-// length and the bytes.
-inline constexpr std::uint32_t kOleStreamVersion = 0x0501;
-std::string OleString(const std::string& text);
-std::string OleData(const std::string& bytes);
+// OLE 1.0 objects as the later Cardfile keeps them on its cards.
 // Pictures (presentation objects): none (format 0); METAFILEPICT, BITMAP or DIB with width and
 // height; any other class with a standard clipboard format, or with format 0 and its name.
 std::string OleNoPicture();
@@ -54,8 +47,7 @@ std::string OleLinkedObject(const std::string& class_name, const std::string& pa
 std::string OleStaticObject(const std::string& kind, const std::string& data);
 
 struct RrgCard {
-    std::string index;
-    std::string text;
+    std::string index, text;
     std::string object = {};        // a whole OLE object; empty for a card without one
     std::uint16_t object_type = 0;  // as the card notes it: 0 embedded, 1 linked, 2 static
 };

@@ -1,7 +1,5 @@
 #include "support/fake_mail_program.h"
 
-#include "support/temp_dir.h"
-
 namespace tabula::test {
 
 namespace {
@@ -9,8 +7,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Each argument goes to a file of its own, so line breaks in a body survive. The log is
-// written aside and renamed into place whole, so a test never reads half of it. With a "hold"
-// file it acts as a mail program that was not running: xdg-email returns when it quits.
+// written aside and renamed into place whole, so a test never reads half of it.
 constexpr const char* kXdgEmail = R"(#!/bin/sh
 f="${0%/bin/*}"; new="$f/log.$$"; /bin/rm -rf "$new"; /bin/mkdir -p "$new"
 i=0; attach=
@@ -20,8 +17,6 @@ for a in "$@"; do
   if [ "$a" = --attach ]; then attach=yes; else attach=; fi
 done
 echo $i > "$new/count"; /bin/rm -rf "$f/log"; /bin/mv "$new" "$f/log"
-if [ -e "$f/hold" ]; then while [ ! -e "$f/release" ]; do /bin/sleep 0.05; done; fi
-: > "$f/finished"
 exit $(/bin/cat "$f/status")
 )";
 
@@ -31,53 +26,22 @@ constexpr const char* kXdgMime = R"(#!/bin/sh
 exit 0
 )";
 
-void WriteScript(const fs::path& path, const char* text) {
-    WriteFileBytes(path, text);
-    fs::permissions(path, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
-}
-
 }  // namespace
 
 FakeMailProgram::FakeMailProgram(const fs::path& folder) : folder_(folder), bin_(folder / "bin") {
     fs::create_directories(bin_);
-    WriteScript(bin_ / "xdg-email", kXdgEmail);
-    WriteScript(bin_ / "xdg-mime", kXdgMime);
+    for (const auto& [name, text] : {std::pair{"xdg-email", kXdgEmail}, {"xdg-mime", kXdgMime}}) {
+        WriteFileBytes(bin_ / name, text);
+        fs::permissions(bin_ / name, fs::perms::owner_all);
+    }
     SetHandlerRegistered(true);
     SetExitStatus(0);
 }
 
-void FakeMailProgram::SetHandlerRegistered(bool registered) {
-    if (registered) {
-        WriteFileBytes(folder_ / "handler", "mailer.desktop\n");
-    } else {
-        fs::remove(folder_ / "handler");
-    }
-}
-
-void FakeMailProgram::SetExitStatus(int status) {
-    WriteFileBytes(folder_ / "status", std::to_string(status) + "\n");
-}
-
-void FakeMailProgram::RemoveXdgEmail() {
-    fs::remove(bin_ / "xdg-email");
-}
-void FakeMailProgram::HoldUntilReleased() {
-    WriteFileBytes(folder_ / "hold", "");
-}
-void FakeMailProgram::Release() {
-    WriteFileBytes(folder_ / "release", "");
-}
-bool FakeMailProgram::Finished() const {
-    return fs::exists(folder_ / "finished");
-}
-bool FakeMailProgram::Ran() const {
-    return fs::exists(folder_ / "log" / "count");
-}
-
 std::vector<std::string> FakeMailProgram::Arguments() const {
     std::vector<std::string> arguments;
-    const int count = Ran() ? std::stoi(ReadFileBytes(folder_ / "log" / "count")) : 0;
-    for (int i = 1; i <= count; ++i) {
+    const bool ran = fs::exists(folder_ / "log" / "count");
+    for (int i = 1; i <= (ran ? std::stoi(ReadFileBytes(folder_ / "log" / "count")) : 0); ++i) {
         arguments.push_back(ReadFileBytes(folder_ / "log" / ("arg" + std::to_string(i))));
     }
     return arguments;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_dir.h"
+
 namespace tabula::test {
 
 // Stand-ins for xdg-utils in a folder of their own, to be put first on PATH: `xdg-mime` names
@@ -17,16 +19,11 @@ class FakeMailProgram {
 
     const std::filesystem::path& BinFolder() const { return bin_; }
 
-    void SetHandlerRegistered(bool registered);
-    void SetExitStatus(int status);
-    void RemoveXdgEmail();
-    // From now on xdg-email behaves as a mail program it had to start: it keeps running, the
-    // message on screen, until Release().
-    void HoldUntilReleased();
-    void Release();
-    bool Finished() const;
-
-    bool Ran() const;
+    void SetHandlerRegistered(bool yes) {
+        WriteFileBytes(folder_ / "handler", yes ? "m.desktop\n" : "");
+    }
+    void SetExitStatus(int status) { WriteFileBytes(folder_ / "status", std::to_string(status)); }
+    void RemoveXdgEmail() { std::filesystem::remove(bin_ / "xdg-email"); }
     // Every argument of the last run, in order.
     std::vector<std::string> Arguments() const;
     // The attached file's bytes as xdg-email found them, if it was given one.

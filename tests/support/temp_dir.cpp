@@ -2,24 +2,19 @@
 
 #include <fstream>
 #include <iterator>
-#include <random>
-#include <stdexcept>
+
+#include <stdlib.h>
 
 namespace tabula::test {
 
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path candidate =
-            fs::temp_directory_path() / ("tabula-test-" + std::to_string(random()));
-        if (fs::create_directory(candidate)) {
-            path_ = candidate;
-            return;
-        }
+    std::string folder = (fs::temp_directory_path() / "tabula-test-XXXXXX").string();
+    if (mkdtemp(folder.data()) == nullptr) {
+        throw fs::filesystem_error("cannot make a temporary folder", folder, {});
     }
-    throw std::runtime_error("cannot make a temporary folder");
+    path_ = folder;
 }
 
 TempDir::~TempDir() {
@@ -29,12 +24,11 @@ TempDir::~TempDir() {
 
 std::string ReadFileBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void WriteFileBytes(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 }  // namespace tabula::test
