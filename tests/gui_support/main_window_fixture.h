@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QTest>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "gui_support/memory_settings.h"
 #include "gui_support/scripted_mail.h"
 #include "gui_support/scripted_prompts.h"
+#include "support/deck_builders.h"
 
 namespace tabula::test {
 
@@ -21,16 +24,35 @@ class MainWindowTest : public ::testing::Test {
     void TearDown() override { window.reset(); }
 
     // Builds and shows the window (the settings may be filled in before).
-    MainWindow& Open();
+    MainWindow& Open() {
+        window = std::make_unique<MainWindow>(deck, settings, prompts, *mail_transport);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        return *window;
+    }
     // Fills the deck with these indexes (front = smallest) and shows it.
-    void Cards(const std::vector<std::string>& indexes);
+    void Cards(const std::vector<std::string>& indexes) {
+        if (!window) {
+            Open();
+        }
+        FillDeck(deck, indexes);
+        window->Stack().RefreshStack();
+    }
     // Runs a command as the menu would: fails the test if its rule disables it.
-    bool Trigger(CommandId id);
+    bool Trigger(CommandId id) {
+        window->UpdateActions();
+        const bool enabled = window->Action(id)->isEnabled();
+        EXPECT_TRUE(enabled) << "command " << static_cast<int>(id) << " is disabled";
+        if (enabled) {
+            window->Action(id)->trigger();
+        }
+        return enabled;
+    }
 
     CardEditor& Editor() { return *window->Stack().Editor(); }
     FrontCardWindow& Front() { return *window->Stack().Front(); }
     StackView& View() { return *window->Stack().View(); }
-    std::vector<std::string> Ring() const;
+    std::vector<std::string> Ring() const { return RingIndexes(deck); }
 
     Deck deck;
     MemorySettings settings;

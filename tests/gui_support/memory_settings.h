@@ -10,11 +10,7 @@ namespace tabula::test {
 class MemorySettings final : public Settings {
   public:
     std::optional<QString> Value(const QString& key) const override {
-        const auto it = values.find(key);
-        if (it == values.end()) {
-            return std::nullopt;
-        }
-        return *it;
+        return values.contains(key) ? std::optional(values[key]) : std::nullopt;
     }
     void SetValue(const QString& key, const QString& value) override { values[key] = value; }
 

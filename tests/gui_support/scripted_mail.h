@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "gui_support/scripted_prompts.h"
 #include "output/mail_transport.h"
 
 namespace tabula::test {
@@ -16,15 +17,19 @@ namespace tabula::test {
 class ScriptedMail final : public MailTransport {
   public:
     bool Available() override { return available; }
-    MailOutcome Send(const MailMessage& message) override;
     std::optional<std::filesystem::path> AttachmentFolder() override { return folder; }
+    MailOutcome Send(const MailMessage& message) override {
+        sent.push_back(message);
+        if (while_sending) {
+            while_sending(message);  // the message is with the mail program
+        }
+        return NextAnswer(outcomes, "mail", MailOutcome::NotLoadable());
+    }
 
     bool available = false;
     std::optional<std::filesystem::path> folder;
     std::deque<MailOutcome> outcomes;
-    // Runs while the message is with the mail program.
     std::function<void(const MailMessage&)> while_sending;
-
     std::vector<MailMessage> sent;
 };
 
