@@ -38,8 +38,7 @@ TEST_F(EnablingRulesTest, CardsSelectionClipboardAndUndoEachEnableTheirCommands)
     QGuiApplication::clipboard()->setText("text");
     EXPECT_EQ(Enabled(), kNoCard);
     UseCards({{"apple", "red"}});
-    QImage image(4, 4, QImage::Format_RGB32);
-    QGuiApplication::clipboard()->setImage(image);  // no text to paste
+    QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));  // no text
     std::set<CommandId> expected = kNoCard;
     expected.insert({kSave, kSaveAs, kMerge, kExportText, kExportCsv, kPrintCard, kPrintList,
                      kIndex, kGoTo, kFind, kDelete, kTag});

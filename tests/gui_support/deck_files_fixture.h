@@ -3,8 +3,10 @@
 #include <sys/resource.h>
 
 #include <QString>
+#include <csignal>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "gui_support/main_window_fixture.h"
@@ -16,7 +18,11 @@ namespace tabula::test {
 // A main window, active, with a temporary folder for the files its commands read and write.
 class DeckFilesTest : public MainWindowTest {
   protected:
-    void SetUp() override;
+    void SetUp() override {
+        Open();
+        window->activateWindow();  // the accelerators reach an active window only
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
 
     QString PathOf(std::string_view name) const {
         return QString::fromStdString((dir / name).string());
@@ -28,13 +34,30 @@ class DeckFilesTest : public MainWindowTest {
     }
     std::string Bytes(const QString& path) const { return ReadFileBytes(path.toStdString()); }
     // Puts these cards into the deck (front = smallest index) with their bodies and tags.
-    void UseCards(const std::vector<CardSpec>& cards);
+    void UseCards(const std::vector<CardSpec>& cards) {
+        for (const CardSpec& card : cards) {
+            deck.CreateCard(card.index);
+            deck.SetBody(deck.Count() - 1, card.body);
+            deck.SetTaggedField(deck.Count() - 1, card.tagged);
+        }
+        deck.SortCards();
+        window->Stack().RefreshStack();
+    }
     // A change of the deck, as a key pressed in the editor makes it.
     void Change() { deck.SetModified(); }
 
     // Expects exactly this one message box so far, with one OK button.
-    void ExpectOnlyMessage(const QString& text, const QString& caption, MessageIcon icon);
-    void ExpectNoMessage();
+    void ExpectOnlyMessage(const QString& text, const QString& caption, MessageIcon icon) {
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        const auto& m = prompts.messages[0];
+        EXPECT_EQ(std::tie(m.text, m.caption, m.icon, m.buttons),
+                  std::make_tuple(text, caption, icon, MessageButtons::kOk));
+    }
+    void ExpectNoMessage() {
+        for (const auto& message : prompts.messages) {
+            ADD_FAILURE() << "unexpected message: " << message.text.toStdString();
+        }
+    }
 
     TempDir dir;
 };
@@ -43,8 +66,16 @@ class DeckFilesTest : public MainWindowTest {
 // full disk (even for root, who passes every permission check).
 class FileSizeLimit {
   public:
-    explicit FileSizeLimit(rlim_t bytes);
-    ~FileSizeLimit();
+    explicit FileSizeLimit(rlim_t bytes) : old_handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, old_handler_);
+    }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 

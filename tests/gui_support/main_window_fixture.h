@@ -2,18 +2,59 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QMap>
+#include <QTest>
+#include <deque>
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/command_ids.h"
 #include "app/main_window.h"
 #include "deck/deck.h"
-#include "gui_support/memory_settings.h"
-#include "gui_support/scripted_mail.h"
 #include "gui_support/scripted_prompts.h"
+#include "output/mail_transport.h"
+#include "support/deck_builders.h"
+#include "ui/settings.h"
 
 namespace tabula::test {
+
+// Settings kept in memory, so tests never read or write the user's own.
+class MemorySettings final : public Settings {
+  public:
+    std::optional<QString> Value(const QString& key) const override {
+        return values.contains(key) ? std::optional(values[key]) : std::nullopt;
+    }
+    void SetValue(const QString& key, const QString& value) override { values[key] = value; }
+
+    QMap<QString, QString> values;
+};
+
+// A mail program that answers from a queue and keeps every message it was given. By default
+// there is none: Available() is false and a message sent without a queued outcome fails the
+// test.
+class ScriptedMail final : public MailTransport {
+  public:
+    bool Available() override { return available; }
+    std::optional<std::filesystem::path> AttachmentFolder() override { return folder; }
+    MailOutcome Send(const MailMessage& message) override {
+        sent.push_back(message);
+        if (while_sending) {
+            while_sending(message);  // the message is with the mail program
+        }
+        return NextAnswer(outcomes, "mail", MailOutcome::NotLoadable());
+    }
+
+    bool available = false;
+    std::optional<std::filesystem::path> folder;
+    std::deque<MailOutcome> outcomes;
+    std::function<void(const MailMessage&)> while_sending;
+    std::vector<MailMessage> sent;
+};
 
 // A main window on the offscreen platform with scripted prompts and settings in memory.
 class MainWindowTest : public ::testing::Test {
@@ -21,16 +62,35 @@ class MainWindowTest : public ::testing::Test {
     void TearDown() override { window.reset(); }
 
     // Builds and shows the window (the settings may be filled in before).
-    MainWindow& Open();
+    MainWindow& Open() {
+        window = std::make_unique<MainWindow>(deck, settings, prompts, *mail_transport);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        return *window;
+    }
     // Fills the deck with these indexes (front = smallest) and shows it.
-    void Cards(const std::vector<std::string>& indexes);
+    void Cards(const std::vector<std::string>& indexes) {
+        if (!window) {
+            Open();
+        }
+        FillDeck(deck, indexes);
+        window->Stack().RefreshStack();
+    }
     // Runs a command as the menu would: fails the test if its rule disables it.
-    bool Trigger(CommandId id);
+    bool Trigger(CommandId id) {
+        window->UpdateActions();
+        const bool enabled = window->Action(id)->isEnabled();
+        EXPECT_TRUE(enabled) << "command " << static_cast<int>(id) << " is disabled";
+        if (enabled) {
+            window->Action(id)->trigger();
+        }
+        return enabled;
+    }
 
     CardEditor& Editor() { return *window->Stack().Editor(); }
     FrontCardWindow& Front() { return *window->Stack().Front(); }
     StackView& View() { return *window->Stack().View(); }
-    std::vector<std::string> Ring() const;
+    std::vector<std::string> Ring() const { return RingIndexes(deck); }
 
     Deck deck;
     MemorySettings settings;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QPrinter>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -9,6 +13,18 @@
 #include "ui/prompts.h"
 
 namespace tabula::test {
+
+// The next answer of the queue; with none queued the test fails and gets `none`.
+template <typename T>
+T NextAnswer(std::deque<T>& answers, const std::string& question, T none = T()) {
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected " << question;
+        return none;
+    }
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
 
 // Records every question and answers from queues. A question with no answer queued fails the
 // test and is answered with Cancel.
@@ -27,13 +43,59 @@ class ScriptedPrompts final : public Prompts {
     };
 
     Answer Message(const QString& text, const QString& caption, MessageIcon icon,
-                   MessageButtons buttons) override;
-    std::optional<QString> OpenFile(const FileDialogRequest& request) override;
-    std::optional<QString> SaveFile(const FileDialogRequest& request) override;
-    std::optional<std::string> IndexText(IndexMode mode, const std::string& text) override;
-    bool ChoosePrinter(QPrinter& printer) override;
-    bool RunDialog(QDialog& dialog) override;
-    std::unique_ptr<ProgressPrompt> Progress(const QString& text, const QString& caption) override;
+                   MessageButtons buttons) override {
+        messages.push_back({text, caption, icon, buttons});
+        return buttons == MessageButtons::kOk  // nothing to choose
+                   ? Answer::kOk
+                   : NextAnswer(message_answers, "question: " + text.toStdString(),
+                                Answer::kCancel);
+    }
+    std::optional<QString> OpenFile(const FileDialogRequest& r) override {
+        return AnswerFileDialog(FileDialog::kOpen, r);
+    }
+    std::optional<QString> SaveFile(const FileDialogRequest& r) override {
+        return AnswerFileDialog(FileDialog::kSave, r);
+    }
+    std::optional<std::string> IndexText(IndexMode mode, const std::string& text) override {
+        index_requests.push_back({mode, text});
+        return NextAnswer(index_answers, "Index dialog");
+    }
+    bool ChoosePrinter(QPrinter& printer) override {
+        ++print_dialogs;
+        const PrinterAnswer answer = NextAnswer(printer_answers, "Print dialog");
+        return answer && answer(printer);
+    }
+    bool RunDialog(QDialog& dialog) override {
+        dialogs.push_back(dialog.windowTitle());
+        const std::string title = dialog.windowTitle().toStdString();
+        const DialogAnswer answer = NextAnswer(dialog_answers, "dialog: " + title);
+        if (!answer) {
+            return false;
+        }
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        answer(dialog);
+        if (dialog.isVisible()) {
+            ADD_FAILURE() << "the dialog was left open: " << title;
+            dialog.reject();
+        }
+        return dialog.result() == QDialog::Accepted;
+    }
+    std::unique_ptr<ProgressPrompt> Progress(const QString& text, const QString&) override {
+        struct Scripted final : ProgressPrompt {
+            explicit Scripted(ScriptedPrompts& p) : prompts(p) {}
+            bool Advance(std::int64_t, std::int64_t) override {
+                ++prompts.progress_steps;
+                if (prompts.on_progress_step) {
+                    prompts.on_progress_step();
+                }
+                return prompts.progress_steps != prompts.cancel_at_step;
+            }
+            ScriptedPrompts& prompts;
+        };
+        progress_texts.push_back(text);
+        return std::make_unique<Scripted>(*this);
+    }
 
     // Queue the answers.
     void AnswerIndex(std::optional<std::string> text) { index_answers.push_back(std::move(text)); }
@@ -44,7 +106,13 @@ class ScriptedPrompts final : public Prompts {
     using PrinterAnswer = std::function<bool(QPrinter&)>;
     void AnswerPrinter(PrinterAnswer answer) { printer_answers.push_back(std::move(answer)); }
     // Print to File (PDF) under this name; an empty name cancels the dialog.
-    void AnswerPrinterPdf(const QString& path);
+    void AnswerPrinterPdf(const QString& path) {
+        AnswerPrinter([path](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return !path.isEmpty();
+        });
+    }
     // The program's own dialogs (Tag, About): the answer works the dialog while it is shown
     // and closes it as the user would (Ok, Cancel).
     using DialogAnswer = std::function<void(QDialog&)>;
@@ -70,7 +138,12 @@ class ScriptedPrompts final : public Prompts {
     std::function<void()> on_progress_step;
 
   private:
-    std::optional<QString> AnswerFileDialog(FileDialog dialog, const FileDialogRequest& request);
+    std::optional<QString> AnswerFileDialog(FileDialog dialog, const FileDialogRequest& request) {
+        file_requests.push_back(request);
+        file_dialogs.push_back(dialog);
+        const QString answer = NextAnswer(file_answers, "file dialog");
+        return answer.isEmpty() ? std::nullopt : std::optional(answer);
+    }
 };
 
 }  // namespace tabula::test

@@ -27,8 +27,7 @@ TEST_F(StackViewTest, ClicksAndButtonsTurnTheRingAndEditsStayWithTheirCard) {
     };
     click(&View(), window->Stack().CardRectAt(2).topLeft() + QPoint(200, 12));  // its strip
     EXPECT_EQ(Ring(), (Strings{"c", "D", "e", "a", "B"}));
-    EXPECT_EQ(Editor().toPlainText(), "c1\nc2");
-    EXPECT_FALSE(deck.Modified());
+    EXPECT_EQ(Editor().toPlainText() + (deck.Modified() ? "*" : ""), "c1\nc2");
     QTest::keyClicks(&Editor(), "x");
     click(Front().PreviousButton(), {5, 5});
     EXPECT_EQ(Ring(), (Strings{"B", "c", "D", "e", "a"}));

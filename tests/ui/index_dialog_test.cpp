@@ -11,35 +11,32 @@
 namespace tabula::test {
 namespace {
 
-TEST(IndexDialogTest, TypingReplacesTheIndexWithAtMost41StorableCharacters) {
+// Typing replaces the index with at most 41 storable characters; an index too long from a
+// file is shown whole and must be shortened before OK.
+TEST(IndexDialogTest, TypingStoresAtMost41CharactersAndALongerIndexMustBeShortened) {
     ScriptedPrompts prompts;
-    IndexDialog dialog(IndexMode::kGoTo, "old index", prompts, nullptr);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    EXPECT_EQ(dialog.windowTitle(), "Goto Index");
-    TypeText(dialog.Edit(), QString::fromUtf8("a\u2192b"));
-    EXPECT_EQ(dialog.Text(), "a?b");
-    QTest::keyClicks(dialog.Edit(), QString(45, u'k'));
-    EXPECT_EQ(dialog.Text(), "a?b" + QString(38, u'k'));
-    QTest::keyClick(dialog.Edit(), Qt::Key_Return);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-}
+    IndexDialog go_to(IndexMode::kGoTo, "old index", prompts, nullptr);
+    go_to.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&go_to));
+    TypeText(go_to.Edit(), QString::fromUtf8("a\u2192b"));
+    EXPECT_EQ(go_to.Text(), "a?b");
+    QTest::keyClicks(go_to.Edit(), QString(45, u'k'));
+    EXPECT_EQ(go_to.windowTitle() + '|' + go_to.Text(), "Goto Index|a?b" + QString(38, u'k'));
+    QTest::keyClick(go_to.Edit(), Qt::Key_Return);
+    EXPECT_EQ(go_to.result(), QDialog::Accepted);
 
-TEST(IndexDialogTest, AnIndexTooLongFromAFileMustBeShortenedBeforeOk) {
-    ScriptedPrompts prompts;
-    IndexDialog dialog(IndexMode::kEditIndex, QString(42, u'w'), prompts, nullptr);
-    dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), "Edit Index");
-    EXPECT_EQ(dialog.Text(), QString(42, u'w')) << "shown whole";
-    dialog.accept();
-    EXPECT_TRUE(dialog.isVisible());
+    IndexDialog edit(IndexMode::kEditIndex, QString(42, u'w'), prompts, nullptr);
+    edit.show();
+    EXPECT_EQ(edit.windowTitle() + '|' + edit.Text(), "Edit Index|" + QString(42, u'w'));
+    edit.accept();
+    EXPECT_TRUE(edit.isVisible());
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].caption, "Tabula Warning");
     EXPECT_EQ(prompts.messages[0].icon, MessageIcon::kWarning);
-    QTest::keyClick(dialog.Edit(), Qt::Key_End);
-    QTest::keyClick(dialog.Edit(), Qt::Key_Backspace);
-    dialog.accept();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    QTest::keyClick(edit.Edit(), Qt::Key_End);
+    QTest::keyClick(edit.Edit(), Qt::Key_Backspace);
+    edit.accept();
+    EXPECT_EQ(edit.result(), QDialog::Accepted);
 }
 
 }  // namespace
