@@ -29,19 +29,27 @@ class CliTest : public ::testing::Test {
         const auto cut = [](const S& bytes, std::size_t n) {
             return bytes.substr(0, bytes.size() - n);
         };
-        // clang-format off
         for (const auto& [name, bytes] : std::vector<std::pair<S, S>>{
-                 {"three.tbx", DeckFileBytes({{"pear", "Pears"}, {"Caf\xE9", "au lait", 1}, {"apple", "one\r\ntwo"}})},
+                 {"three.tbx",
+                  DeckFileBytes(
+                      {{"pear", "Pears"}, {"Caf\xE9", "au lait", 1}, {"apple", "one\r\ntwo"}})},
                  {"old.tbx", DeckFileBytes({{"a", ""}}, 0xAAAA)},
                  {"weird.tbx", DeckFileBytes({{"a\tb\\c\r\nd\x01\x7F\x81\xE9", ""}})},
                  {"old.crd", MgcFileBytes({{"b", "two"}, {"a", "one"}})},
-                 {"later.crd", RrgFileBytes({{"Paint", "a picture", OleEmbeddedObject("PBrush", "native bytes", OleStandardPicture("DIB", "pixels"))}, {"Address", "12 Main St\r\nSpringfield"}})},
-                 {"damaged.crd", cut(RrgFileBytes({{"a", "first"}, {"b", "second", OleEmbeddedObject("X", S(100, 'n'), "")}}), 60)},
+                 {"later.crd",
+                  RrgFileBytes({{"Paint", "a picture",
+                                 OleEmbeddedObject("PBrush", "native bytes",
+                                                   OleStandardPicture("DIB", "pixels"))},
+                                {"Address", "12 Main St\r\nSpringfield"}})},
+                 {"damaged.crd",
+                  cut(RrgFileBytes({{"a", "first"},
+                                    {"b", "second", OleEmbeddedObject("X", S(100, 'n'), "")}}),
+                      60)},
                  {"cut.tbx", cut(DeckFileBytes({{"b", "2"}, {"a", "1"}, {"c", "3"}}), 10)},
-                 {"letter.txt", "Dear Sir"}, {"kept.tbx", "kept"}}) {
+                 {"letter.txt", "Dear Sir"},
+                 {"kept.tbx", "kept"}}) {
             WriteFileBytes(name, bytes);
         }
-        // clang-format on
         std::filesystem::permissions("kept.tbx", std::filesystem::perms::owner_read);
     }
     ~CliTest() override { std::filesystem::current_path(home_); }
@@ -66,15 +74,20 @@ TEST_F(CliTest, ListsTellsAndConvertsEveryKindOfFile) {
         "tabula-cli: File Error - \"cut.tbx\" is cut short: 2 complete cards were read.\n";
     // The command line, "|", and status|output|errors ("..." : only its beginning); for a
     // convert, the output file's bytes.
-    // clang-format off
     const std::pair<S, S> rows[] = {
         {"list three.tbx", "0|apple\nCaf\xC3\xA9\npear\n|"},
         {"list old.crd", "0|a\nb\n|"},  // known by content, not by name
         {"list weird.tbx", "0|a\\tb\\\\c\\r\\nd\\x01\\x7f\\x81\xC3\xA9\n|"},
-        {"info three.tbx", "0|File: three.tbx\nFormat: Tabula deck (magic AB AA 00 00, 558-byte records with tags)\nCards: 3\nTagged: 1\n|"},
-        {"info old.tbx", "0|File: old.tbx\nFormat: Tabula deck, older layout (magic AA AA 00 00, 554-byte records, no tags)\nCards: 1\nTagged: 0\n|"},
+        {"info three.tbx",
+         "0|File: three.tbx\nFormat: Tabula deck (magic AB AA 00 00, 558-byte records with "
+         "tags)\nCards: 3\nTagged: 1\n|"},
+        {"info old.tbx",
+         "0|File: old.tbx\nFormat: Tabula deck, older layout (magic AA AA 00 00, 554-byte records, "
+         "no tags)\nCards: 1\nTagged: 0\n|"},
         {"list later.crd", "0|Address\nPaint\n|"},
-        {"info later.crd", "0|File: later.crd\nFormat: Cardfile (signature RRG, may hold objects)\nCards: 2\nTagged: 0\nPictures and objects dropped: 1\n|"},
+        {"info later.crd",
+         "0|File: later.crd\nFormat: Cardfile (signature RRG, may hold objects)\nCards: 2\nTagged: "
+         "0\nPictures and objects dropped: 1\n|"},
         {"export three.tbx --format comma", "0|" + csv + "|"},
         {"export three.tbx --format=text", "0|" + text + "|"},
         {"--version", "0|tabula-cli " TABULA_VERSION "\n|"},
@@ -90,12 +103,12 @@ TEST_F(CliTest, ListsTellsAndConvertsEveryKindOfFile) {
         {"convert three.tbx kept.tbx", e + "kept.tbx\": the file is write-protected\n"},
         {"convert three.tbx out.csv", csv},
         {"convert three.tbx out.txt", text},
-        {"convert three.tbx out.dat --to tbx", DeckFileBytes({{"apple", "one\r\ntwo"}, {"Caf\xE9", "au lait", 1}, {"pear", "Pears"}})},
+        {"convert three.tbx out.dat --to tbx",
+         DeckFileBytes({{"apple", "one\r\ntwo"}, {"Caf\xE9", "au lait", 1}, {"pear", "Pears"}})},
         {"convert old.crd out.tbx", DeckFileBytes({{"a", "one"}, {"b", "two"}})},
         {"convert later.crd out.csv", "Address,12 Main St  Springfield\nPaint,a picture\n"},
         {"convert cut.tbx out.tbx|2||" + cut, DeckFileBytes({{"a", "1"}, {"b", "2"}})},
     };
-    // clang-format on
     for (const auto& [line, expected] : rows) {
         const S command = line.substr(0, line.find('|')), got = Run(command);
         S verb, from, to;

@@ -30,23 +30,31 @@ TEST(Mail, TheMessageTheFileAndTheMailProgramsArguments) {
     const MailMessage file = MailMessage::Attachment("/tmp/m/Untitled.txt");
     EXPECT_EQ(file.AttachmentName() + "|" + S(file.Subject()), "Untitled.txt|");
     EXPECT_EQ(XdgEmailArguments(file), (Args{"--utf8", "--attach", "/tmp/m/Untitled.txt"}));
-    // clang-format off
-    for (const auto& [path, name] : std::vector<std::pair<S, S>>{{"/home/u/decks/work.tbx", "work.tbx.txt"}, {"C:\\decks\\work.tbx", "work.tbx.txt"},
-                                                                 {"work.tbx", "work.tbx.txt"}, {"", "Untitled.txt"}, {"/home/u/", "Untitled.txt"}}) {
+    for (const auto& [path, name] :
+         std::vector<std::pair<S, S>>{{"/home/u/decks/work.tbx", "work.tbx.txt"},
+                                      {"C:\\decks\\work.tbx", "work.tbx.txt"},
+                                      {"work.tbx", "work.tbx.txt"},
+                                      {"", "Untitled.txt"},
+                                      {"/home/u/", "Untitled.txt"}}) {
         EXPECT_EQ(MailFileName(path), name);
     }
     const S failed = "Failed To Send\nPlease verify your email setup in Control Panel";
     for (const auto& [outcome, message] : std::vector<std::pair<MailOutcome, S>>{
-             {MailOutcome::Returned(0), ""}, {MailOutcome::Returned(1), ""}, {MailOutcome::Returned(3), ""},
-             {MailOutcome::Returned(2), failed}, {MailOutcome::Returned(26), failed}, {MailOutcome::Returned(-1), failed},
-             {MailOutcome::NoEntryPoint(), "Invalid Mapi32.DLL\nThe mail program cannot take messages"},
+             {MailOutcome::Returned(0), ""},
+             {MailOutcome::Returned(1), ""},
+             {MailOutcome::Returned(3), ""},
+             {MailOutcome::Returned(2), failed},
+             {MailOutcome::Returned(26), failed},
+             {MailOutcome::Returned(-1), failed},
+             {MailOutcome::NoEntryPoint(),
+              "Invalid Mapi32.DLL\nThe mail program cannot take messages"},
              {XdgEmailOutcome(true, 0), ""},
-             {XdgEmailOutcome(false, 0), "Load Fail\nThe xdg-email command was not found (it comes with xdg-utils)"},
+             {XdgEmailOutcome(false, 0),
+              "Load Fail\nThe xdg-email command was not found (it comes with xdg-utils)"},
              {XdgEmailOutcome(true, 3), "Load Fail\nNo mail program is set for mailto links"},
              {XdgEmailOutcome(true, 1), failed}}) {  // 1 is a usage error of xdg-email
         EXPECT_EQ(MailOutcomeMessage(outcome), message);
     }
-    // clang-format on
 }
 
 TEST(Mail, ListAndTaggedCardsWithCrLfFromTheFrontCard) {

@@ -58,18 +58,29 @@ TEST(PrintLayouts, PlaceEachLineFromTheFrontCardOnWholeCardsToAPage) {
                 " | 25," + std::to_string(80 + 10 * (k % 10)) + " Index: " + indexes.back();
     }
     EXPECT_EQ(Print(PrintList, *Make(indexes), "d.tbx", kListPage), list + "] end");
-    // clang-format off
-    EXPECT_EQ(Print(PrintCard, *Make({"Smith=" + S(30, 'x') + "\r\nTel"}), "/home/u/work.tbx"),
-              "printed begin:/home/u/work.tbx [30,30 /home/u/work.tbx | 30,50 Index: Smith | 30,60 " + S(26, 'x') + " | 30,70 xxxx | 30,80 Tel] end");
-    EXPECT_EQ(Print(PrintTagged, *Make({"a*=body a", "b*=body b", "c*=body c", "d*=body d", "e"}), "t.tbx"),
-              "printed begin:t.tbx [30,30 t.tbx - page 1 | 30,50 Index: a | 30,60 body a | 30,80 Index: b | 30,90 body b | 30,110 Index: c | 30,120 body c] [30,30 t.tbx - page 2 | 30,50 Index: d | 30,60 body d] end");
+    EXPECT_EQ(
+        Print(PrintCard, *Make({"Smith=" + S(30, 'x') + "\r\nTel"}), "/home/u/work.tbx"),
+        "printed begin:/home/u/work.tbx [30,30 /home/u/work.tbx | 30,50 Index: Smith | 30,60 " +
+            S(26, 'x') + " | 30,70 xxxx | 30,80 Tel] end");
+    EXPECT_EQ(Print(PrintTagged, *Make({"a*=body a", "b*=body b", "c*=body c", "d*=body d", "e"}),
+                    "t.tbx"),
+              "printed begin:t.tbx [30,30 t.tbx - page 1 | 30,50 Index: a | 30,60 body a | 30,80 "
+              "Index: b | 30,90 body b | 30,110 Index: c | 30,120 body c] [30,30 t.tbx - page 2 | "
+              "30,50 Index: d | 30,60 body d] end");
     EXPECT_EQ(Print(PrintTagged, *Make({"a*=short", big, "z*"}), "t"),
-              "printed begin:t [30,30 t - page 1 | 30,50 Index: a | 30,60 short] [30,30 t - page 2 | 30,50 Index: big | 30,60 1 | 30,70 2 | 30,80 3 | 30,90 4 | 30,100 5 | 30,110 6 | 30,120 7 | 30,130 8 | 30,140 9 | 30,150 0 | 30,160 1 | 30,170 2] [30,30 t - page 3 | 30,50 Index: z] end");
-    EXPECT_EQ(Print(PrintList, *ring, "", kListPage), "printed begin: [25,60  - page 1 | 25,80 Index: cat | 25,90 Index: dog | 25,100 Index: ant | 25,110 Index: bee] end");
-    EXPECT_EQ(Print(PrintTagged, *ring, ""), "printed begin: [30,30  - page 1 | 30,50 Index: cat | 30,80 Index: ant] end");
+              "printed begin:t [30,30 t - page 1 | 30,50 Index: a | 30,60 short] [30,30 t - page 2 "
+              "| 30,50 Index: big | 30,60 1 | 30,70 2 | 30,80 3 | 30,90 4 | 30,100 5 | 30,110 6 | "
+              "30,120 7 | 30,130 8 | 30,140 9 | 30,150 0 | 30,160 1 | 30,170 2] [30,30 t - page 3 "
+              "| 30,50 Index: z] end");
+    EXPECT_EQ(Print(PrintList, *ring, "", kListPage),
+              "printed begin: [25,60  - page 1 | 25,80 Index: cat | 25,90 Index: dog | 25,100 "
+              "Index: ant | 25,110 Index: bee] end");
+    EXPECT_EQ(Print(PrintTagged, *ring, ""),
+              "printed begin: [30,30  - page 1 | 30,50 Index: cat | 30,80 Index: ant] end");
     EXPECT_EQ(Print(PrintCard, *ring, ""), "printed begin: [30,30  | 30,50 Index: cat] end");
-    EXPECT_EQ(Print(PrintList, Deck(), "x") + Print(PrintCard, Deck(), "x") + Print(PrintTagged, *Make({"a", "b"}), "x"), "no pages no pages no pages ");
-    // clang-format on
+    EXPECT_EQ(Print(PrintList, Deck(), "x") + Print(PrintCard, Deck(), "x") +
+                  Print(PrintTagged, *Make({"a", "b"}), "x"),
+              "no pages no pages no pages ");
     for (const Layout layout : {PrintList, PrintTagged, PrintCard}) {
         EXPECT_EQ(Print(layout, *untagged, "x", kListPage, true), "refused begin:x ");
     }
