@@ -177,9 +177,9 @@ sync_tree() {
     while IFS= read -r f; do
         [ -f "$root/$f" ] || continue
         case "$f" in "${work#"$root"/}"/*) continue ;; esac
-        # A fresh timestamp, so that a file changed since the last run is always rebuilt.
         if ! cmp -s "$root/$f" "$work/$f"; then
             mkdir -p "$(dirname "$work/$f")"
+            # A fresh timestamp, so that a file changed since the last run is always rebuilt.
             cp --preserve=mode "$root/$f" "$work/$f"
         fi
     done <<<"$files"
