@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "output/flow_text.h"
+#include "output/print_layouts.h"
+
+namespace tabula {
+namespace {
+
+using S = std::string;
+
+// A printer that keeps what it was asked to do as text: "begin:<name>", "[", each line as
+// "x,y text" with " | " between, "]" at the end of a page, and "end". Its pen moves by
+// `drawn` per character (by default the metrics' W, as in planning); a line that moves the pen
+// but draws nothing leaves no text.
+struct RecordingDevice : PrintDevice, Pen {
+    explicit RecordingDevice(PageMetrics metrics) : metrics(metrics), drawn(metrics.char_width) {}
+    PageMetrics Metrics() const override { return metrics; }
+    bool BeginDocument(std::string_view name) override {
+        return log += "begin:" + S(name) + " ", !refuse;
+    }
+    void StartPage() override { log += "["; }
+    void EndPage() override { log += "] "; }
+    void EndDocument() override { log += "end"; }
+    void TextAt(int x, int y, std::string_view text) override { Line(x, y), log += text; }
+    Pen& DrawingPen() override { return *this; }
+    void MoveTo(int x, int y) override { pen_x = x, pen_y = y, open = false; }
+    int Draw(std::string_view text) override {
+        if (!open)
+            Line(pen_x, pen_y), open = true;
+        for (const char c : text)  // a character's first byte moves the pen
+            pen_x += (c & 0xC0) != 0x80 ? drawn : 0;
+        return log += text, pen_x;
+    }
+    void Line(int x, int y) {
+        log += (log.empty() || log.back() == '[' ? "" : " | ") + std::to_string(x) + "," +
+               std::to_string(y) + " ";
+        open = false;
+    }
+    PageMetrics metrics;
+    int drawn, pen_x = 0, pen_y = 0;
+    bool open = false, refuse = false;
+    S log;
+};
+
+// Box 0..200 with W = 10 and L = 20: the soft limit is 170 (a blank in column 17 or later
+// ends the line), the hard limit 190 (column 19 ends it whatever it is).
+constexpr FlowBox kBox{0, 100, 200};
+
+// The lines from the top to the last one measured, "|" between them, as a pen of width W
+// drew them (the same arithmetic as measuring, so the drawn breaks are the measured ones).
+S Flow(std::string_view text) {
+    const int measured = FlowText(text, kBox, 10, 20);
+    RecordingDevice pen({20, 10, 0, 0});
+    EXPECT_EQ(FlowText(text, kBox, 10, 20, pen), measured);
+    S lines;
+    for (int y = kBox.top; y <= measured; y += 20) {
+        const S at = "0," + std::to_string(y) + " ";
+        const std::size_t from = pen.log.find(at), to = pen.log.find(" | ", from);
+        lines += (y > kBox.top ? "|" : "") +
+                 (from == S::npos ? "" : pen.log.substr(from + at.size(), to - from - at.size()));
+    }
+    return lines;
+}
+
+TEST(FlowText, BreaksAtLineEndsAndBlanksInTheLastTenthAndCutsAtTheHardLimitAndDraws) {
+    const S a15(15, 'a'), a16 = a15 + 'a', x19(19, 'x');
+    // clang-format off
+    for (const auto& [text, lines] : std::vector<std::pair<S, S>>{
+             {"", ""}, {"one two", "one two"}, {a16 + " bb", a16 + " |bb"},
+             {a15 + " bbbbb", a15 + " bbb|bb"},  // a blank before the soft zone
+             {"aaaaaaaaaaaaaa longword", "aaaaaaaaaaaaaa long|word"},  // no measuring ahead
+             {S(25, 'x'), x19 + "|xxxxxx"}, {S(38, 'x'), x19 + "|" + x19 + "|"},
+             {x19 + " y", x19 + "|y"},  // one blank after a line end is dropped
+             {a16 + "  b", a16 + " |b"}, {a16 + "   b", a16 + " | b"},
+             {"one\r\n two", "one|two"}, {"one\n  two", "one| two"}, {"one\r\n\r\ntwo", "one||two"},
+             {"\n\n", "||"}, {"end\r\n", "end|"}, {"one\rtwo", "one|two"}, {"a\r\r\nb", "a||b"},
+             {x19 + "\r\nz", x19 + "||z"},  // a line ended by a limit still gets its own line end
+             {a16 + " \r\nz", a16 + " ||z"}, {S("ab\0cd", 5), "ab"}, {"caf\xE9", "caf\xC3\xA9"},
+             {"a\tb", "a  b"}, {"a" + S(9, '\t') + "b", "a" + S(18, ' ') + "|b"},  // no tab stops
+             {a16 + "\tbcd", a16 + "  b|cd"}}) {  // and no blank to break at
+        EXPECT_EQ(Flow(text), lines) << text;
+    }
+    // clang-format on
+    // The text is the first three bytes: what follows in memory is never drawn.
+    EXPECT_EQ(Flow(std::string_view("ab\rXYZ").substr(0, 3)), "ab|");
+    RecordingDevice narrow({20, 10, 0, 0});
+    narrow.drawn = 5;
+    EXPECT_EQ(FlowText(S(25, 'x'), kBox, 10, 20, narrow), 100) << "drawn by the real widths";
+}
+
+using Layout = PrintResult (*)(PrintDevice&, const Deck&, std::string_view, const PrintWords&);
+// L = W = 10. Print > List: the bottom limit PH - 50 - 3L is 2L + 60 + 10L, ten lines a page.
+constexpr PageMetrics kListPage{10, 10, 330, 260};
+// Print > Tag: margin 30, body box 30..300 (a line holds 26 characters), bottom limit
+// 200 - 60 = 140 and the first card planned at 50: three one-line cards fit on a page.
+constexpr PageMetrics kTagPage{10, 10, 330, 200};
+
+// Prints a deck of these cards ("*" after an index tags it, "=" goes before its body) from the
+// one at `front`: the result, then what the printer was asked to do.
+S Print(Layout layout, const std::vector<S>& cards, const S& name, PageMetrics page = kTagPage,
+        int front = 0, bool refuse = false) {
+    Deck deck;
+    for (const S& card : cards) {
+        const S index = card.substr(0, card.find('='));
+        deck.CreateCard(index.substr(0, index.find('*')),
+                        card.substr(std::min(card.size(), index.size() + 1)))
+            .SetTagged(index.ends_with('*'));
+    }
+    deck.SortCards();
+    if (front)
+        deck.BringToFront(front);
+    RecordingDevice printer(page);
+    printer.refuse = refuse;
+    return S(std::vector{"printed ", "no pages ",
+                         "refused "}[static_cast<int>(layout(printer, deck, name, {}))]) +
+           printer.log;
+}
+
+TEST(PrintLayouts, PlaceEachLineFromTheFrontCardOnWholeCardsToAPage) {
+    const std::vector<S> ring{"ant*", "bee", "cat*", "dog"};
+    std::vector<S> indexes;
+    S list = "printed begin:d.tbx ";
+    for (int k = 0; k < 25; ++k) {
+        indexes.push_back("card " + std::to_string(100 + k));
+        list += (k % 10 ? S() : (k ? "] [" : "[") + S("25,60 d.tbx - page ") + "123"[k / 10]) +
+                " | 25," + std::to_string(80 + 10 * (k % 10)) + " Index: " + indexes.back();
+    }
+    EXPECT_EQ(Print(PrintList, indexes, "d.tbx", kListPage), list + "] end");
+    EXPECT_EQ(
+        Print(PrintCard, {"Smith=" + S(30, 'x') + "\r\nTel"}, "/home/u/work.tbx"),
+        "printed begin:/home/u/work.tbx [30,30 /home/u/work.tbx | 30,50 Index: Smith | 30,60 " +
+            S(26, 'x') + " | 30,70 xxxx | 30,80 Tel] end");
+    EXPECT_EQ(Print(PrintTagged, {"a*=body a", "b*=body b", "c*=body c", "d*=body d", "e"}, "t"),
+              "printed begin:t [30,30 t - page 1 | 30,50 Index: a | 30,60 body a | 30,80 Index: b "
+              "| 30,90 body b | 30,110 Index: c | 30,120 body c] [30,30 t - page 2 | 30,50 Index: "
+              "d | 30,60 body d] end");
+    // A card that never fits takes a page of its own, cut at nothing.
+    EXPECT_EQ(
+        Print(PrintTagged,
+              {"a*=short", "big*=1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n0\r\n1\r\n2", "z*"},
+              "t"),
+        "printed begin:t [30,30 t - page 1 | 30,50 Index: a | 30,60 short] [30,30 t - page 2 "
+        "| 30,50 Index: big | 30,60 1 | 30,70 2 | 30,80 3 | 30,90 4 | 30,100 5 | 30,110 6 | "
+        "30,120 7 | 30,130 8 | 30,140 9 | 30,150 0 | 30,160 1 | 30,170 2] [30,30 t - page 3 "
+        "| 30,50 Index: z] end");
+    EXPECT_EQ(Print(PrintList, ring, "", kListPage, 2) + Print(PrintTagged, ring, "", kTagPage, 2) +
+                  Print(PrintCard, ring, "", kTagPage, 2),
+              "printed begin: [25,60  - page 1 | 25,80 Index: cat | 25,90 Index: dog | 25,100 "
+              "Index: ant | 25,110 Index: bee] endprinted begin: [30,30  - page 1 | 30,50 Index: "
+              "cat | 30,80 Index: ant] endprinted begin: [30,30  | 30,50 Index: cat] end");
+    EXPECT_EQ(
+        Print(PrintList, {}, "x") + Print(PrintCard, {}, "x") + Print(PrintTagged, {"a", "b"}, "x"),
+        "no pages no pages no pages ");
+    for (const Layout layout : {PrintList, PrintTagged, PrintCard})
+        EXPECT_EQ(Print(layout, {"a", "b*"}, "x", kListPage, 0, true), "refused begin:x ");
+}
+
+}  // namespace
+}  // namespace tabula
