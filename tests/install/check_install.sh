@@ -3,18 +3,10 @@
 # programs, the manual pages, the licence, the desktop entry, the icons, the help and the two
 # file types, known by their first bytes.
 #   check_install.sh BUILD_DIR SOURCE_DIR GUI(ON|OFF)
-# Exits 77 (skipped) when a checking tool is missing; debian-packages.txt lists them.
-set -euo pipefail
 build="$1" source="$2" gui="$3"
-gui_tools="desktop-file-validate update-mime-database xmllint xdg-mime mimetype file"
-for tool in groff $([ "$gui" != ON ] || echo "$gui_tools"); do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-tmp="$(mktemp -d)"
-trap 'rm -rf "$tmp"' EXIT
+source "$(dirname "$0")/checks.sh"
+need groff $([ "$gui" != ON ] || echo desktop-file-validate update-mime-database xmllint xdg-mime mimetype file)
 p="$tmp/prefix"
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 has() { [ -f "$p/$1" ] || { fail "$1 is not installed"; return 1; }; }
 # Runs a check; its output, if any, is the failure.
 quiet() { local out; out="$("$@" 2>&1)" && [ -z "$out" ] || fail "$* said: $out"; }
@@ -27,7 +19,7 @@ for page in tabula-cli $([ "$gui" != ON ] || echo tabula); do
 done
 if [ "$gui" != ON ]; then
     [ ! -e "$p/bin/tabula" ] || fail "bin/tabula installed without the Qt program"
-    exit $((failures > 0))
+    passed "install checks passed"
 fi
 
 has bin/tabula && { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$p/bin/tabula" --version |
@@ -69,5 +61,4 @@ near-miss \xab\xaa\x01\x00\x00\x00\x00\x00 application/octet-stream
 words Some\x20words\n text/plain
 EOF
 fi
-[ "$failures" -eq 0 ] && echo "install checks passed"
-exit $((failures > 0))
+passed "install checks passed"

@@ -3,18 +3,9 @@
 # (no error, no warning), the hardening of the programs, the AppStream metadata, its files, and
 # a clean install and purge in a private dpkg root, leaving the machine as it was.
 #   check_package.sh BUILD_DIR GUI(ON|OFF)
-# Exits 77 (skipped) when a checking tool is missing; debian-packages.txt lists them.
-set -euo pipefail
 build="$1" gui="$2"
-tools=(cpack dpkg dpkg-deb lintian hardening-check)
-[ "$gui" = ON ] && tools+=(appstreamcli)
-for tool in "${tools[@]}"; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-tmp="$(mktemp -d)"
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+source "$(dirname "$0")/checks.sh"
+need cpack dpkg dpkg-deb lintian hardening-check $([ "$gui" != ON ] || echo appstreamcli)
 
 cpack --config "$build/CPackConfig.cmake" -B "$tmp/out" >"$tmp/log" 2>&1 || { cat "$tmp/log"; exit 1; }
 deb="$(echo "$tmp"/out/*.deb)"  # two would make no file name
@@ -61,5 +52,4 @@ done
 dpkg_root --purge tabula || fail "dpkg --purge: $(cat "$tmp/dpkg")"
 left="$(find "$sys" -path "$sys/var/lib/dpkg" -prune -o -type f -print)"
 [ -z "$left" ] || fail "left after dpkg --purge: $left"
-[ "$failures" -eq 0 ] && echo "package checks passed: $(basename "$deb")"
-exit $((failures > 0))
+passed "package checks passed: $(basename "$deb")"
