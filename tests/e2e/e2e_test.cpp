@@ -62,49 +62,50 @@ class EndToEnd : public ::testing::Test {
                  {"XDG_STATE_HOME", home + "/state"}, {"TMPDIR", tmp_}, {"PATH", path}})
             qputenv(name, value.toLocal8Bit());
         // clang-format on
+        program_.setWorkingDirectory(home_.path());  // where Print to File puts print.pdf
+        program_.setProcessChannelMode(QProcess::ForwardedChannels);
     }
     void TearDown() override { server_.terminate(), server_.waitForFinished(); }
 
     std::optional<QString> X(const QStringList& args) { return Output("xdotool", args); }
-    std::optional<QString> Find(const QString& title) {
-        return X(
-            {"search", "--onlyvisible", "--name", '^' + QRegularExpression::escape(title) + '$'});
-    }
-    // Waits for the window with exactly this title and gives it the keyboard: without a window
-    // manager, nobody else does. Not xdotool's own --sync: a window that goes while it
-    // searches makes it fail.
-    QString Window(const QString& title) {
-        QString id;
-        Becomes([&] { return !(id = Find(title).value_or("").section(' ', 0, 0)).isEmpty(); });
-        EXPECT_FALSE(id.isEmpty()) << "no window " << title.toStdString();
-        X({"windowfocus", "--sync", id});
-        return id;
-    }
-    bool Gone(const QString& title) {
-        return Becomes([&] { return !Find(title); });
-    }
-    // Presses keys, or with "type" types a text.
-    void Keys(const QStringList& keys, const QString& how = "key") {
-        ASSERT_TRUE(X(QStringList{how, "--delay", "40"} + keys));
-    }
-    QString Launch(const QStringList& args, const QString& title) {
-        program_.setWorkingDirectory(home_.path());  // where Print to File puts print.pdf
-        program_.setProcessChannelMode(QProcess::ForwardedChannels);
-        program_.start(QStringLiteral(TABULA_EXE), args);
-        return Window(title);
-    }
-    // Types the path into the file dialog, over what its name field holds.
-    void Answer(const QString& dialog, const QString& path) {
-        ASSERT_FALSE(Window(dialog).isEmpty());
-        Keys({"ctrl+a"});
-        Keys({path + '\r'}, "type");  // a typed line feed is no Return to the program
-        EXPECT_TRUE(Gone(dialog));
-    }
-    // Opens the File menu with a click on its title, then presses the keys in it.
-    void Menu(const QString& window, const QStringList& keys) {
-        X({"windowfocus", "--sync", window});
-        ASSERT_TRUE(X({"mousemove", "--window", window, "15", "10", "click", "1"}));
-        Keys(keys);
+    // Runs the steps, each a verb and what it works on: "key" presses keys, "type" types a text
+    // (a typed line feed is no Return to the program), "win" waits for the window with exactly
+    // this title and gives it the keyboard (without a window manager, nobody else does), "gone"
+    // waits until it went, "back" gives the main window the keyboard again, "menu" opens its
+    // File menu with a click on the title and presses keys in it, "add" and "save" answer the
+    // Add Card and Save As dialogs, over what their field holds. After a failure, nothing runs.
+    void Do(const QStringList& steps) {
+        for (const QString& step : steps) {
+            const QString verb = step.section(' ', 0, 0), arg = step.section(' ', 1);
+            const QString dialog = verb == "add" ? "Add Card" : "Save As";
+            const QStringList keys = QStringList{"key", "--delay", "40"} + arg.split(' '),
+                              focus = {"windowfocus", "--sync", main_};
+            QString id;
+            if (HasFatalFailure()) {
+                return;
+            } else if (verb == "add" || verb == "save") {
+                Do({"win " + dialog, "key ctrl+a", "type " + arg + '\r', "gone " + dialog, "back"});
+            } else if (verb == "win" || verb == "gone") {
+                // Not xdotool's own --sync: a window that goes while it searches makes it fail.
+                ASSERT_TRUE(Becomes([&] {
+                    id = X({"search", "--onlyvisible", "--name",
+                            '^' + QRegularExpression::escape(arg) + '$'})
+                             .value_or("")
+                             .section(' ', 0, 0);
+                    return id.isEmpty() == (verb == "gone");
+                })) << step.toStdString();
+                main_ = arg.startsWith("Tabula - ") ? id : main_;
+                if (verb == "win")
+                    X({"windowfocus", "--sync", id});
+            } else {
+                const QStringList menu{"mousemove", "--window", main_, "15", "10", "click", "1"};
+                ASSERT_TRUE(X(verb == "type"   ? QStringList{"type", "--delay", "40", arg}
+                              : verb == "back" ? focus
+                              : verb == "menu" ? focus + menu + keys
+                                               : keys))
+                    << step.toStdString();
+            }
+        }
     }
     void ExpectFile(const QString& name, const std::string& bytes) {
         const std::filesystem::path path = home_.filePath(name).toStdString();
@@ -116,61 +117,43 @@ class EndToEnd : public ::testing::Test {
     QString tmp_ = home_.filePath("tmp");
     FakeMailProgram mail_{home_.filePath("mail").toStdString()};
     QProcess server_, program_;  // a program still running, the test failed, dies with it
+    QString main_;
 };
 
 TEST_F(EndToEnd, SaveReopenExportPrintFindMailAndRecoverAfterASignal) {
-    const QString path = home_.filePath("fruit.tbx"), title = "Tabula - " + path;
-    QString window;
-    ASSERT_FALSE((window = Launch({}, "Tabula - Untitled")).isEmpty());
-    for (const auto& [index, body] :
-         {std::pair("cherry", "ripe and red"), std::pair("apple", "green")}) {
-        Keys({"F7"});
-        Answer("Add Card", index);
-        X({"windowfocus", "--sync", window});
-        Keys({body}, "type");
-    }
-    // F3 on an untitled deck asks for a name, and the name gets ".tbx".
-    Keys({"F3"});
-    Answer("Save As", home_.filePath("fruit"));
-    ASSERT_FALSE(Window(title).isEmpty());
+    const QString path = home_.filePath("fruit.tbx"), title = "win Tabula - " + path;
     const std::string saved = DeckFileBytes({{"apple", "green"}, {"cherry", "ripe and red"}});
+    // F3 on an untitled deck asks for a name, and the name gets ".tbx".
+    program_.start(TABULA_EXE);
+    Do({"win Tabula - Untitled", "key F7", "add cherry", "type ripe and red", "key F7", "add apple",
+        "type green", "key F3", "save " + home_.filePath("fruit"), title});
     ExpectFile("fruit.tbx", saved);
-    Menu(window, {"x"});
+    Do({"menu x"});
     ASSERT_TRUE(program_.waitForFinished(10000)) << "a saved deck closes without a question";
 
     // Started with the file, it has both cards: File > Export > Text file..., then Comma
     // Delimited Text... under a name of its own.
-    ASSERT_FALSE((window = Launch({path}, title)).isEmpty());
-    Menu(window, {"i", "Left", "Down", "Right", "Return"});
-    Answer("Save As", home_.filePath("fruit"));
+    program_.start(TABULA_EXE, {path});
+    Do({title, "menu i Left Down Right Return", "save " + home_.filePath("fruit")});
     const std::string rule = std::string(60, '-') + "\r\n\r\n";
     ExpectFile("fruit.txt", "apple\r\ngreen\r\n" + rule + "cherry\r\nripe and red\r\n" + rule);
-    Menu(window, {"i", "Left", "Down", "Right", "Down", "Return"});
-    Answer("Save As", home_.filePath("list.csv"));
+    Do({"menu i Left Down Right Down Return", "save " + home_.filePath("list.csv")});
     ExpectFile("list.csv", "apple,green\ncherry,ripe and red\n");
 
     // File > Print > List through the Print dialog: Print to File, with no print system.
-    Menu(window, {"p", "l"});
-    ASSERT_FALSE(Window("Print").isEmpty());
-    Keys({"Return"});
+    Do({"menu p l", "win Print", "key Return"});
     EXPECT_TRUE(Becomes([&] {
         return Output("pdftotext", {home_.filePath("print.pdf"), "-"}) ==
                path + " - page 1 Index: apple Index: cherry";
     }));
 
     // Find Next brings cherry to the front with "red" selected, and Send > Card mails it.
-    X({"windowfocus", "--sync", window});
-    Keys({"F4"});
-    Window("Find");
-    Keys({"red\r"}, "type");
-    Window("Find");
-    Keys({"Escape"});
-    EXPECT_TRUE(Gone("Find"));
-    Menu(window, {"d", "c"});
+    Do({"back", "key F4", "win Find", "type red\r", "win Find", "key Escape", "gone Find",
+        "menu d c"});
     const std::vector<std::string> note{"--utf8", "--subject", "cherry", "--body", "ripe and red"};
     EXPECT_TRUE(Becomes([&] { return mail_.Arguments() == note; }));
     // Send > List attaches the list from the front card in the temporary folder.
-    Menu(window, {"d", "l"});
+    Do({"menu d l"});
     ASSERT_TRUE(Becomes([&] { return mail_.Attachment() == "cherry\r\napple\r\n"; }));
     const QString attached = QString::fromStdString(mail_.Arguments().back());
     EXPECT_TRUE(attached.startsWith(tmp_ + '/') && attached.endsWith("/fruit.tbx.txt"))
@@ -180,10 +163,7 @@ TEST_F(EndToEnd, SaveReopenExportPrintFindMailAndRecoverAfterASignal) {
     // the attachment stays for the mail program to read. A termination signal ends the program
     // without a question, the edit kept in a private copy, the file untouched and no attachment
     // left behind.
-    X({"windowfocus", "--sync", window});
-    Keys({"x"}, "type");
-    Keys({"F4"});
-    ASSERT_FALSE(Window("Find").isEmpty());
+    Do({"back", "type x", "key F4", "win Find"});
     EXPECT_TRUE(QFile::exists(attached));
     program_.terminate();
     ASSERT_TRUE(program_.waitForFinished(10000));
@@ -199,13 +179,11 @@ TEST_F(EndToEnd, SaveReopenExportPrintFindMailAndRecoverAfterASignal) {
     EXPECT_FALSE(left.hasNext()) << left.next().toStdString();
 
     // The next start offers the copy; Recover, then F3, saves the edit and removes the copy.
-    ASSERT_FALSE(Launch({path}, "Tabula").isEmpty());
-    Keys({"Return"});
-    window = Window(title);
-    Keys({"F3"});
+    program_.start(TABULA_EXE, {path});
+    Do({"win Tabula", "key Return", title, "key F3"});
     ExpectFile("fruit.tbx", DeckFileBytes({{"apple", "green"}, {"cherry", "ripe and x"}}));
     EXPECT_TRUE(Becomes([&] { return copies.isEmpty(); }));
-    Menu(window, {"x"});
+    Do({"menu x"});
     EXPECT_TRUE(program_.waitForFinished(10000));
 }
 

@@ -14,20 +14,16 @@ deb="$(echo "$tmp"/out/*.deb)"  # two would make no file name
 lintian --pedantic --display-info --tag-display-limit 0 "$deb" | tee "$tmp/lintian" || true
 ! grep -q '^[EW]: ' "$tmp/lintian" || fail "lintian reports errors or warnings"
 
-files=(usr/bin/tabula-cli usr/share/man/man1/tabula-cli.1.gz usr/share/doc/tabula/copyright
-    usr/share/doc/tabula/changelog.gz)
-programs=(usr/bin/tabula-cli)
+programs="usr/bin/tabula-cli $([ "$gui" != ON ] || echo usr/bin/tabula)"
 metainfo=usr/share/metainfo/io.github.tabula.Tabula.metainfo.xml
-[ "$gui" = ON ] && files+=(usr/bin/tabula usr/share/man/man1/tabula.1.gz $metainfo) &&
-    programs+=(usr/bin/tabula)
 
 # Every file comes with dpkg --install and goes with --purge, but dpkg's own records.
 sys="$tmp/sys"
-mkdir -p "$sys/var/lib/dpkg/info" "$sys/var/lib/dpkg/updates"
-touch "$sys/var/lib/dpkg/status" "$sys/var/lib/dpkg/available"
+mkdir -p "$sys"/var/lib/dpkg/{info,updates} && touch "$sys"/var/lib/dpkg/{status,available}
 dpkg_root() { dpkg --root="$sys" --force-not-root --force-depends --log=/dev/null "$@" >>"$tmp/dpkg" 2>&1; }
 dpkg_root --install "$deb" || fail "dpkg --install: $(cat "$tmp/dpkg")"
-for file in "${files[@]}"; do
+for file in $programs usr/share/doc/tabula/{copyright,changelog.gz} usr/share/man/man1/tabula-cli.1.gz \
+    $([ "$gui" != ON ] || echo usr/share/man/man1/tabula.1.gz $metainfo); do
     [ -f "$sys/$file" ] || fail "the package does not install /$file"
 done
 [ "$gui" != ON ] || appstreamcli validate --no-net "$sys/$metainfo" >"$tmp/log" 2>&1 ||
@@ -42,7 +38,7 @@ fortified() {
 e = [c for c in json.load(open(sys.argv[1])) if "/src/" in c["file"]]
 sys.exit(not e or any("-D_FORTIFY_SOURCE=2" not in c["command"] for c in e))' "$build/compile_commands.json"
 }
-for program in "${programs[@]}"; do
+for program in $programs; do
     hardening-check --nocfprotection "$sys/$program" >"$tmp/log" 2>&1 && continue
     grep -q 'Fortify Source functions: no, only unprotected' "$tmp/log" &&
         hardening-check --nocfprotection --nofortify "$sys/$program" >/dev/null 2>&1 && fortified ||
