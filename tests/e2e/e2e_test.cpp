@@ -23,10 +23,6 @@
 namespace tabula::test {
 namespace {
 
-bool Becomes(const std::function<bool()>& done) {
-    return QTest::qWaitFor(done, 20000);
-}
-
 // A program's output, or nothing when it failed. One that hangs is killed with its QProcess.
 std::optional<QString> Output(const QString& program, const QStringList& args) {
     QProcess process;
@@ -67,13 +63,15 @@ class EndToEnd : public ::testing::Test {
     }
     void TearDown() override { server_.terminate(), server_.waitForFinished(); }
 
+    static bool Becomes(const std::function<bool()>& done) { return QTest::qWaitFor(done, 20000); }
     std::optional<QString> X(const QStringList& args) { return Output("xdotool", args); }
     // Runs the steps, each a verb and what it works on: "key" presses keys, "type" types a text
     // (a typed line feed is no Return to the program), "win" waits for the window with exactly
     // this title and gives it the keyboard (without a window manager, nobody else does), "gone"
     // waits until it went, "back" gives the main window the keyboard again, "menu" opens its
     // File menu with a click on the title and presses keys in it, "add" and "save" answer the
-    // Add Card and Save As dialogs, over what their field holds. After a failure, nothing runs.
+    // Add Card and Save As dialogs, over what their field holds; "start" starts the program with
+    // these arguments, "ended" waits until it ended. After a failure, nothing runs.
     void Do(const QStringList& steps) {
         for (const QString& step : steps) {
             const QString verb = step.section(' ', 0, 0), arg = step.section(' ', 1);
@@ -83,6 +81,10 @@ class EndToEnd : public ::testing::Test {
             QString id;
             if (HasFatalFailure()) {
                 return;
+            } else if (verb == "start") {
+                program_.start(TABULA_EXE, arg.split(' ', Qt::SkipEmptyParts));
+            } else if (verb == "ended") {
+                ASSERT_TRUE(program_.waitForFinished(10000)) << "it ends without a question";
             } else if (verb == "add" || verb == "save") {
                 Do({"win " + dialog, "key ctrl+a", "type " + arg + '\r', "gone " + dialog, "back"});
             } else if (verb == "win" || verb == "gone") {
@@ -124,17 +126,13 @@ TEST_F(EndToEnd, SaveReopenExportPrintFindMailAndRecoverAfterASignal) {
     const QString path = home_.filePath("fruit.tbx"), title = "win Tabula - " + path;
     const std::string saved = DeckFileBytes({{"apple", "green"}, {"cherry", "ripe and red"}});
     // F3 on an untitled deck asks for a name, and the name gets ".tbx".
-    program_.start(TABULA_EXE);
-    Do({"win Tabula - Untitled", "key F7", "add cherry", "type ripe and red", "key F7", "add apple",
-        "type green", "key F3", "save " + home_.filePath("fruit"), title});
+    Do({"start", "win Tabula - Untitled", "key F7", "add cherry", "type ripe and red", "key F7",
+        "add apple", "type green", "key F3", "save " + home_.filePath("fruit"), title});
     ExpectFile("fruit.tbx", saved);
-    Do({"menu x"});
-    ASSERT_TRUE(program_.waitForFinished(10000)) << "a saved deck closes without a question";
-
     // Started with the file, it has both cards: File > Export > Text file..., then Comma
     // Delimited Text... under a name of its own.
-    program_.start(TABULA_EXE, {path});
-    Do({title, "menu i Left Down Right Return", "save " + home_.filePath("fruit")});
+    Do({"menu x", "ended", "start " + path, title, "menu i Left Down Right Return",
+        "save " + home_.filePath("fruit")});
     const std::string rule = std::string(60, '-') + "\r\n\r\n";
     ExpectFile("fruit.txt", "apple\r\ngreen\r\n" + rule + "cherry\r\nripe and red\r\n" + rule);
     Do({"menu i Left Down Right Down Return", "save " + home_.filePath("list.csv")});
@@ -179,12 +177,10 @@ TEST_F(EndToEnd, SaveReopenExportPrintFindMailAndRecoverAfterASignal) {
     EXPECT_FALSE(left.hasNext()) << left.next().toStdString();
 
     // The next start offers the copy; Recover, then F3, saves the edit and removes the copy.
-    program_.start(TABULA_EXE, {path});
-    Do({"win Tabula", "key Return", title, "key F3"});
+    Do({"start " + path, "win Tabula", "key Return", title, "key F3"});
     ExpectFile("fruit.tbx", DeckFileBytes({{"apple", "green"}, {"cherry", "ripe and x"}}));
     EXPECT_TRUE(Becomes([&] { return copies.isEmpty(); }));
-    Do({"menu x"});
-    EXPECT_TRUE(program_.waitForFinished(10000));
+    Do({"menu x", "ended"});
 }
 
 }  // namespace
