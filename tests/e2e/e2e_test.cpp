@@ -48,14 +48,14 @@ class EndToEnd : public ::testing::Test {
                                "-nolisten", "tcp"});
         ASSERT_TRUE(server_.waitForReadyRead(20000)) << "Xvfb did not start";
         ASSERT_TRUE(QDir(home_.path()).mkdir("tmp"));
-        const QString home = home_.path(),
-                      path = mail_.BinFolder().c_str() + (':' + qgetenv("PATH"));
+        const QString home = home_.path(), bin = mail_.BinFolder().c_str();
+        // A CUPS server that is not there: never a real printer.
         // clang-format off
         for (const auto& [name, value] : std::vector<std::pair<const char*, QString>>{
                  {"DISPLAY", ':' + server_.readAll().trimmed()}, {"QT_QPA_PLATFORM", "xcb"},
-                 {"LANGUAGE", "en"}, {"CUPS_SERVER", home + "/no-cups"},  // never a real printer
-                 {"HOME", home}, {"XDG_RUNTIME_DIR", home}, {"XDG_CONFIG_HOME", home + "/config"},
-                 {"XDG_STATE_HOME", home + "/state"}, {"TMPDIR", tmp_}, {"PATH", path}})
+                 {"LANGUAGE", "en"}, {"HOME", home}, {"XDG_RUNTIME_DIR", home}, {"TMPDIR", tmp_},
+                 {"XDG_CONFIG_HOME", home + "/config"}, {"XDG_STATE_HOME", home + "/state"},
+                 {"PATH", bin + ':' + qgetenv("PATH")}, {"CUPS_SERVER", home + "/no-cups"}})
             qputenv(name, value.toLocal8Bit());
         // clang-format on
         program_.setWorkingDirectory(home_.path());  // where Print to File puts print.pdf
@@ -78,6 +78,8 @@ class EndToEnd : public ::testing::Test {
             const QString dialog = verb == "add" ? "Add Card" : "Save As";
             const QStringList keys = QStringList{"key", "--delay", "40"} + arg.split(' '),
                               focus = {"windowfocus", "--sync", main_};
+            const QStringList search{"search", "--onlyvisible", "--name",
+                                     '^' + QRegularExpression::escape(arg) + '$'};
             QString id;
             if (HasFatalFailure()) {
                 return;
@@ -90,11 +92,8 @@ class EndToEnd : public ::testing::Test {
             } else if (verb == "win" || verb == "gone") {
                 // Not xdotool's own --sync: a window that goes while it searches makes it fail.
                 ASSERT_TRUE(Becomes([&] {
-                    id = X({"search", "--onlyvisible", "--name",
-                            '^' + QRegularExpression::escape(arg) + '$'})
-                             .value_or("")
-                             .section(' ', 0, 0);
-                    return id.isEmpty() == (verb == "gone");
+                    return (id = X(search).value_or("").section(' ', 0, 0)).isEmpty() ==
+                           (verb == "gone");
                 })) << step.toStdString();
                 main_ = arg.startsWith("Tabula - ") ? id : main_;
                 if (verb == "win")

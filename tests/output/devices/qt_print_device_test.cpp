@@ -5,7 +5,6 @@
 #include <QPrinter>
 
 namespace tabula {
-namespace {
 
 // The figures the page layouts were made for: Arial 10 pt on a 1200 dpi printer. Here the
 // font is Liberation Sans, which has Arial's metrics; the page is the printable area, inside
@@ -23,5 +22,4 @@ TEST(QtPrintDeviceTest, PrintFontAndPageMetricsAt1200Dpi) {
         QList<int>({1200, 186, 19, 223, 205, 223, page.width(), page.height(), true}));
 }
 
-}  // namespace
 }  // namespace tabula
