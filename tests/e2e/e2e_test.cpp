@@ -122,15 +122,15 @@ class EndToEnd : public ::testing::Test {
 };
 
 TEST_F(EndToEnd, SaveReopenExportPrintFindMailAndRecoverAfterASignal) {
-    const QString path = home_.filePath("fruit.tbx"), title = "win Tabula - " + path;
+    const QString path = home_.filePath("fruit.tbx"), deck_window = "win Tabula - " + path;
     const std::string saved = DeckFileBytes({{"apple", "green"}, {"cherry", "ripe and red"}});
     // F3 on an untitled deck asks for a name, and the name gets ".tbx".
     Do({"start", "win Tabula - Untitled", "key F7", "add cherry", "type ripe and red", "key F7",
-        "add apple", "type green", "key F3", "save " + home_.filePath("fruit"), title});
+        "add apple", "type green", "key F3", "save " + home_.filePath("fruit"), deck_window});
     ExpectFile("fruit.tbx", saved);
     // Started with the file, it has both cards: File > Export > Text file..., then Comma
     // Delimited Text... under a name of its own.
-    Do({"menu x", "ended", "start " + path, title, "menu i Left Down Right Return",
+    Do({"menu x", "ended", "start " + path, deck_window, "menu i Left Down Right Return",
         "save " + home_.filePath("fruit")});
     const std::string rule = std::string(60, '-') + "\r\n\r\n";
     ExpectFile("fruit.txt", "apple\r\ngreen\r\n" + rule + "cherry\r\nripe and red\r\n" + rule);
@@ -176,7 +176,7 @@ TEST_F(EndToEnd, SaveReopenExportPrintFindMailAndRecoverAfterASignal) {
     EXPECT_FALSE(left.hasNext()) << left.next().toStdString();
 
     // The next start offers the copy; Recover, then F3, saves the edit and removes the copy.
-    Do({"start " + path, "win Tabula", "key Return", title, "key F3"});
+    Do({"start " + path, "win Tabula", "key Return", deck_window, "key F3"});
     ExpectFile("fruit.tbx", DeckFileBytes({{"apple", "green"}, {"cherry", "ripe and x"}}));
     EXPECT_TRUE(Becomes([&] { return copies.isEmpty(); }));
     Do({"menu x", "ended"});
