@@ -3,18 +3,9 @@
 # (no error, no warning), the hardening of the programs, the AppStream metadata, its files, and
 # a clean install and purge in a private dpkg root, leaving the machine as it was.
 #   check_package.sh BUILD_DIR GUI(ON|OFF)
-# Exits 77 (skipped) when a checking tool is missing; debian-packages.txt lists them.
-set -euo pipefail
 build="$1" gui="$2"
-tools=(cpack dpkg dpkg-deb lintian hardening-check)
-[ "$gui" = ON ] && tools+=(appstreamcli)
-for tool in "${tools[@]}"; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-tmp="$(mktemp -d)"
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+source "$(dirname "$0")/checks.sh"
+need cpack dpkg dpkg-deb lintian hardening-check $([ "$gui" != ON ] || echo appstreamcli)
 
 cpack --config "$build/CPackConfig.cmake" -B "$tmp/out" >"$tmp/log" 2>&1 || { cat "$tmp/log"; exit 1; }
 deb="$(echo "$tmp"/out/*.deb)"  # two would make no file name
@@ -23,20 +14,16 @@ deb="$(echo "$tmp"/out/*.deb)"  # two would make no file name
 lintian --pedantic --display-info --tag-display-limit 0 "$deb" | tee "$tmp/lintian" || true
 ! grep -q '^[EW]: ' "$tmp/lintian" || fail "lintian reports errors or warnings"
 
-files=(usr/bin/tabula-cli usr/share/man/man1/tabula-cli.1.gz usr/share/doc/tabula/copyright
-    usr/share/doc/tabula/changelog.gz)
-programs=(usr/bin/tabula-cli)
+programs="usr/bin/tabula-cli $([ "$gui" != ON ] || echo usr/bin/tabula)"
 metainfo=usr/share/metainfo/io.github.tabula.Tabula.metainfo.xml
-[ "$gui" = ON ] && files+=(usr/bin/tabula usr/share/man/man1/tabula.1.gz $metainfo) &&
-    programs+=(usr/bin/tabula)
 
 # Every file comes with dpkg --install and goes with --purge, but dpkg's own records.
 sys="$tmp/sys"
-mkdir -p "$sys/var/lib/dpkg/info" "$sys/var/lib/dpkg/updates"
-touch "$sys/var/lib/dpkg/status" "$sys/var/lib/dpkg/available"
+mkdir -p "$sys"/var/lib/dpkg/{info,updates} && touch "$sys"/var/lib/dpkg/{status,available}
 dpkg_root() { dpkg --root="$sys" --force-not-root --force-depends --log=/dev/null "$@" >>"$tmp/dpkg" 2>&1; }
 dpkg_root --install "$deb" || fail "dpkg --install: $(cat "$tmp/dpkg")"
-for file in "${files[@]}"; do
+for file in $programs usr/share/doc/tabula/{copyright,changelog.gz} usr/share/man/man1/tabula-cli.1.gz \
+    $([ "$gui" != ON ] || echo usr/share/man/man1/tabula.1.gz $metainfo); do
     [ -f "$sys/$file" ] || fail "the package does not install /$file"
 done
 [ "$gui" != ON ] || appstreamcli validate --no-net "$sys/$metainfo" >"$tmp/log" 2>&1 ||
@@ -51,7 +38,7 @@ fortified() {
 e = [c for c in json.load(open(sys.argv[1])) if "/src/" in c["file"]]
 sys.exit(not e or any("-D_FORTIFY_SOURCE=2" not in c["command"] for c in e))' "$build/compile_commands.json"
 }
-for program in "${programs[@]}"; do
+for program in $programs; do
     hardening-check --nocfprotection "$sys/$program" >"$tmp/log" 2>&1 && continue
     grep -q 'Fortify Source functions: no, only unprotected' "$tmp/log" &&
         hardening-check --nocfprotection --nofortify "$sys/$program" >/dev/null 2>&1 && fortified ||
@@ -61,5 +48,4 @@ done
 dpkg_root --purge tabula || fail "dpkg --purge: $(cat "$tmp/dpkg")"
 left="$(find "$sys" -path "$sys/var/lib/dpkg" -prune -o -type f -print)"
 [ -z "$left" ] || fail "left after dpkg --purge: $left"
-[ "$failures" -eq 0 ] && echo "package checks passed: $(basename "$deb")"
-exit $((failures > 0))
+passed "package checks passed: $(basename "$deb")"
