@@ -14,7 +14,6 @@ namespace {
 
 using namespace test;
 using S = std::string;
-using Status = DeckReadResult::Status;
 
 S Saved(const Deck& deck) {
     std::ostringstream out;
@@ -58,7 +57,7 @@ TEST(DeckFile, SavesEveryFieldWholeFromTheFrontCardAndReadsLargeFilesBack) {
     }
     cards.push_back({S(42, 'z'), S(511, 'q'), 1});
     Deck large;
-    EXPECT_EQ(Read(DeckFileBytes(cards), large).status, Status::kOk);
+    EXPECT_EQ(Read(DeckFileBytes(cards), large).status, DeckReadResult::Status::kOk);
     EXPECT_TRUE(Saved(large) == DeckFileBytes(cards));  // EXPECT_EQ would print it all
 }
 

@@ -71,9 +71,8 @@ struct ModelRing {
 
 TEST(Deck, AgreesWithThePlainRingUnderRandomOperations) {
     std::mt19937 random(20261206);
-    const std::vector<std::string> words = {"a",  "A",  "ab", "Ab", "b",   "B",    "ba",
-                                            "c",  "",   "_x", "z",  "Zz",  "\xE9", "\xC9",
-                                            "bb", "BB", "c1", "C1", "cat", "Cat"};
+    const std::vector<S> words = {"a", "A",  "ab",   "Ab",   "b",  "B",  "ba", "c",  "",    "_x",
+                                  "z", "Zz", "\xE9", "\xC9", "bb", "BB", "c1", "C1", "cat", "Cat"};
     const auto any = [&] { return words[random() % words.size()]; };
     for (int round = 0; round < 40; ++round) {
         Deck deck;

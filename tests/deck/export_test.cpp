@@ -11,12 +11,11 @@ namespace tabula {
 namespace {
 
 using S = std::string;
-using Lines = std::vector<S>;
 
 TEST(Export, BodiesBreakAtLineEndsAndAtTheFirstSpaceFromColumn60) {
     const S w59(59, 'w');
     // clang-format off
-    for (const auto& [body, lines] : std::vector<std::pair<S, Lines>>{
+    for (const auto& [body, lines] : std::vector<std::pair<S, std::vector<S>>>{
              {"one\r\ntwo", {"one\n", "two"}}, {"", {""}}, {"end\r\n", {"end\n", ""}},
              {S(70, 'a') + " more words", {S(70, 'a') + " \n", "more words"}},
              {w59 + " next", {w59 + " \n", "next"}},                  // the 60th character breaks

@@ -29,12 +29,11 @@ FakeMailProgram::FakeMailProgram(const fs::path& folder) : folder_(folder), bin_
 }
 
 std::vector<std::string> FakeMailProgram::Arguments() const {
-    std::vector<std::string> arguments;
-    for (fs::path arg;
-         fs::exists(arg = folder_ / "log" / ("arg" + std::to_string(arguments.size() + 1)));) {
-        arguments.push_back(ReadFileBytes(arg));
+    std::vector<std::string> args;
+    for (fs::path a; fs::exists(a = folder_ / "log" / ("arg" + std::to_string(args.size() + 1)));) {
+        args.push_back(ReadFileBytes(a));
     }
-    return arguments;
+    return args;
 }
 
 std::optional<std::string> FakeMailProgram::Attachment() const {
