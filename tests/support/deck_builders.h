@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,18 +15,14 @@ struct CardSpec {
     std::string index, body;
     std::int32_t tagged = 0;
 };
-
 std::string U16Bytes(std::uint16_t value);
 std::string U32Bytes(std::uint32_t value);
-
 // A deck file: magic, count (as given, or the number of cards) and the records.
-std::string DeckFileBytes(const std::vector<CardSpec>& cards, std::uint32_t magic = 0xAAAB);
-std::string DeckFileBytes(const std::vector<CardSpec>& cards, std::uint32_t magic,
-                          std::int32_t count);
+std::string DeckFileBytes(const std::vector<CardSpec>& cards, std::uint32_t magic = 0xAAAB,
+                          std::optional<std::int32_t> count = {});
 
 struct CardfileCard {
-    std::string index, text;
-    std::string picture = {};  // bytes of a picture; empty for none
+    std::string index, text, picture = {};  // the bytes of a picture; empty for none
 };
 // An "MGC" Cardfile file: header, index entries, then each card's data in entry order.
 std::string MgcFileBytes(const std::vector<CardfileCard>& cards);
@@ -33,18 +30,17 @@ std::string MgcFileBytes(const std::vector<CardfileCard>& cards);
 // OLE 1.0 objects as the later Cardfile keeps them on its cards.
 // Pictures (presentation objects): none (format 0); METAFILEPICT, BITMAP or DIB with width and
 // height; any other class with a standard clipboard format, or with format 0 and its name.
+// clang-format off
 std::string OleNoPicture();
 std::string OleStandardPicture(const std::string& kind, const std::string& data);
-std::string OleClipboardPicture(const std::string& class_name, std::uint32_t clipboard_format,
-                                const std::string& data);
-std::string OleRegisteredPicture(const std::string& class_name, const std::string& format_name,
-                                 const std::string& data);
+std::string OleClipboardPicture(const std::string& class_name, std::uint32_t clipboard_format, const std::string& data);
+std::string OleRegisteredPicture(const std::string& class_name, const std::string& format_name, const std::string& data);
 // Whole objects: format 2 (embedded, native data kept), 1 (linked to a file) and 3 (static).
-std::string OleEmbeddedObject(const std::string& class_name, const std::string& native,
-                              const std::string& picture);
-std::string OleLinkedObject(const std::string& class_name, const std::string& path,
-                            const std::string& item, const std::string& picture);
+std::string OleEmbeddedObject(const std::string& class_name, const std::string& native, const std::string& picture);
+std::string OleLinkedObject(const std::string& class_name, const std::string& path, const std::string& item,
+                            const std::string& picture);
 std::string OleStaticObject(const std::string& kind, const std::string& data);
+// clang-format on
 
 struct RrgCard {
     std::string index, text;

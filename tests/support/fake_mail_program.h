@@ -30,8 +30,7 @@ class FakeMailProgram {
     std::optional<std::string> Attachment() const;
 
   private:
-    std::filesystem::path folder_;
-    std::filesystem::path bin_;
+    std::filesystem::path folder_, bin_;
 };
 
 }  // namespace tabula::test

@@ -11,15 +11,9 @@ namespace fs = std::filesystem;
 
 TempDir::TempDir() {
     std::string folder = (fs::temp_directory_path() / "tabula-test-XXXXXX").string();
-    if (mkdtemp(folder.data()) == nullptr) {
-        throw fs::filesystem_error("cannot make a temporary folder", folder, {});
-    }
-    path_ = folder;
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    path_ = mkdtemp(folder.data()) != nullptr
+                ? fs::path(folder)
+                : throw fs::filesystem_error("cannot make a temporary folder", folder, {});
 }
 
 std::string ReadFileBytes(const fs::path& path) {

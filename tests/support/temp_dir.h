@@ -10,7 +10,7 @@ namespace tabula::test {
 class TempDir {
   public:
     TempDir();
-    ~TempDir();
+    ~TempDir() { std::filesystem::remove_all(path_, ignored_); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
@@ -19,6 +19,7 @@ class TempDir {
 
   private:
     std::filesystem::path path_;
+    std::error_code ignored_;
 };
 
 std::string ReadFileBytes(const std::filesystem::path& path);
