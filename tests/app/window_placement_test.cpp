@@ -7,9 +7,7 @@ namespace {
 
 // Six numbers as "%i" reads them (sign, hexadecimal, octal); anything less is ignored.
 TEST(WindowPlacementTest, ReadsSixNumbersAsPercentIReadsThemAndWritesThemBack) {
-    const auto p = ParsePlacement("0:1:-5:0x14:010:+30");
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->Rect(), QRect(-5, 20, 13, 10));
+    EXPECT_EQ(ParsePlacement("0:1:-5:0x14:010:+30").value().Rect(), QRect(-5, 20, 13, 10));
     for (const char* bad :
          {"10:20:30", "", "0:1:10:20:610:", "0:1:10:x:610:420", "0:1:10:20:610:99999999999"}) {
         EXPECT_FALSE(ParsePlacement(bad)) << bad;
