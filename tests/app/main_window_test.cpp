@@ -126,30 +126,28 @@ TEST_F(MainWindowTest, MenusQuestionsAndQtsButtonsFollowTheLanguage) {
 
 // The rules apply to the window's own state (deck, editor, clipboard, imported flag), before a
 // menu opens and before an accelerator runs.
-class EnablingRulesTest : public DeckFilesTest {
-  protected:
-    std::set<CommandId> Enabled() {
-        emit window->menuBar()->actions().at(0)->menu()->aboutToShow();
-        std::set<CommandId> enabled;
-        for (const CommandEntry& entry : AllCommands()) {
-            if (window->Action(entry.id)->isEnabled()) {
-                enabled.insert(entry.id);
-            }
-        }
-        return enabled;
-    }
-};
+using EnablingRulesTest = DeckFilesTest;
 
 TEST_F(EnablingRulesTest, CardsSelectionClipboardUndoAndImportEachEnableTheirCommands) {
+    const auto enabled = [this] {
+        emit window->menuBar()->actions().at(0)->menu()->aboutToShow();
+        std::set<CommandId> ids;
+        for (const CommandEntry& entry : AllCommands()) {
+            if (window->Action(entry.id)->isEnabled()) {
+                ids.insert(entry.id);
+            }
+        }
+        return ids;
+    };
     QGuiApplication::clipboard()->setText("text");
     std::set<CommandId> expected{kNew,  kOpen, kImportCardfile, kPrintTag,     kSendList, kSendTag,
                                  kExit, kAdd,  kRestore,        kHelpContents, kAbout};
-    EXPECT_EQ(Enabled(), expected);
+    EXPECT_EQ(enabled(), expected);
     UseCards({{"apple", "red"}});
     QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));  // no text
     expected.insert({kSave, kSaveAs, kMerge, kExportText, kExportCsv, kPrintCard, kPrintList,
                      kIndex, kGoTo, kFind, kDelete, kTag});
-    EXPECT_EQ(Enabled(), expected);
+    EXPECT_EQ(enabled(), expected);
     EXPECT_FALSE(window->Dispatch(kPaste));
     EXPECT_EQ(deck.Front().Body(), "red");
 
@@ -158,19 +156,19 @@ TEST_F(EnablingRulesTest, CardsSelectionClipboardUndoAndImportEachEnableTheirCom
     QTest::keyClick(&Editor(), Qt::Key_Left, Qt::ShiftModifier);
     QGuiApplication::clipboard()->setText("more");
     expected.insert({kUndo, kCut, kCopy, kPaste});
-    EXPECT_EQ(Enabled(), expected) << "all but Send Card, with no mail program";
+    EXPECT_EQ(enabled(), expected) << "all but Send Card, with no mail program";
 
     // After an import Save waits for Save As; F3 is refused before it runs: no dialog.
     WriteFileBytes(dir / "fruit.crd", MgcFileBytes({{"apple", "red"}}));
     prompts.AnswerMessage(Answer::kNo);
     prompts.AnswerFile(PathOf("fruit.crd"));
     Trigger(kImportCardfile);
-    EXPECT_FALSE(Enabled().contains(kSave));
+    EXPECT_FALSE(enabled().contains(kSave));
     QTest::keyClick(&Editor(), Qt::Key_F3);
     EXPECT_EQ(prompts.file_requests.size(), 1u);
     prompts.AnswerFile(PathOf("fruit.tbx"));
     Trigger(kSaveAs);
-    EXPECT_TRUE(Enabled().contains(kSave));
+    EXPECT_TRUE(enabled().contains(kSave));
 }
 
 }  // namespace

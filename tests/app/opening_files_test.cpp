@@ -14,25 +14,20 @@
 namespace tabula::test {
 namespace {
 
-std::unique_ptr<QMimeData> File(const QString& path) {
-    auto data = std::make_unique<QMimeData>();
-    data->setUrls({QUrl::fromLocalFile(path)});
-    return data;
-}
-
-// Drags the data onto the widget and lets go, as a file manager would; the drop action taken,
-// or IgnoreAction when the drag was refused.
-Qt::DropAction Drop(QWidget* target, const QMimeData* data,
+// Drags the file (or else the text) onto the widget and lets go, as a file manager would; the
+// drop action taken, or IgnoreAction when the drag was refused.
+Qt::DropAction Drop(QWidget* target, const QString& path, const QString& text = {},
                     Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction) {
-    QDragEnterEvent enter({5, 5}, offered, data, Qt::LeftButton, Qt::NoModifier);
+    QMimeData data;
+    path.isEmpty() ? data.setText(text) : data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter({5, 5}, offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop({5, 5}, offered, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted()) {
-        return Qt::IgnoreAction;
+    if (enter.isAccepted()) {
+        QApplication::sendEvent(target, &drop);
     }
-    QDropEvent drop({5, 5}, offered, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
     QApplication::processEvents();  // the file opens once the drop has finished
-    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+    return enter.isAccepted() && drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
 // A kind of file and what every way in makes of it: the deck from the front card on; T when
@@ -88,7 +83,7 @@ TEST_P(OpeningFilesTest, EveryWayInGivesTheSameDeckTitleMessagesAndLastFile) {
         LoadStartupFile(*window, path);
     } else if (way < 3) {
         QWidget* target = way == 1 ? static_cast<QWidget*>(&View()) : Editor().viewport();
-        EXPECT_EQ(Drop(target, File(path).get()), Qt::CopyAction);
+        EXPECT_EQ(Drop(target, path), Qt::CopyAction);
     } else {
         prompts.AnswerFile(path);
         Trigger(CommandId::kOpen);
@@ -132,13 +127,11 @@ using DeckDropTest = DeckFilesTest;
 TEST_F(DeckDropTest, OtherDropsAreTheCardsAndAMoveIsRefused) {
     UseCards({{"card", ""}});
     WriteFileBytes(dir / "notes.txt", "notes");
-    EXPECT_NE(Drop(Editor().viewport(), File(PathOf("notes.txt")).get()), Qt::IgnoreAction);
-    QMimeData text;
-    text.setText("dropped words");
-    EXPECT_NE(Drop(Editor().viewport(), &text), Qt::IgnoreAction);
+    EXPECT_NE(Drop(Editor().viewport(), PathOf("notes.txt")), Qt::IgnoreAction);
+    EXPECT_NE(Drop(Editor().viewport(), {}, "dropped words"), Qt::IgnoreAction);
     EXPECT_TRUE(Editor().toPlainText().contains("dropped words"));
     const QString path = WriteDeck("fruit.tbx", {{"pear", "green"}});
-    EXPECT_EQ(Drop(&View(), File(path).get(), Qt::MoveAction), Qt::IgnoreAction);
+    EXPECT_EQ(Drop(&View(), path, {}, Qt::MoveAction), Qt::IgnoreAction);
     EXPECT_EQ(window->windowTitle() + QString::number(deck.Count()), "Tabula - Untitled1");
 }
 

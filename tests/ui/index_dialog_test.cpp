@@ -31,8 +31,8 @@ TEST(IndexDialogTest, TypingStoresAtMost41CharactersAndALongerIndexMustBeShorten
     edit.accept();
     EXPECT_TRUE(edit.isVisible());
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].caption, "Tabula Warning");
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::kWarning);
+    EXPECT_EQ(prompts.messages[0].caption + QString::number(int(prompts.messages[0].icon)),
+              "Tabula Warning" + QString::number(int(MessageIcon::kWarning)));
     QTest::keyClick(edit.Edit(), Qt::Key_End);
     QTest::keyClick(edit.Edit(), Qt::Key_Backspace);
     edit.accept();
