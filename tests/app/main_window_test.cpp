@@ -29,16 +29,22 @@ namespace {
 
 using enum CommandId;
 
+// The place is six numbers as "%i" reads them (sign, hexadecimal, octal); anything less is
+// ignored. Restore goes back to the place at start-up.
 TEST_F(MainWindowTest, ThePlaceIsReadAtStartAndWrittenOnCloseUnlessMaximised) {
     const QRect start_up(100, 100, 412, 268);
-    settings.values["MainWindowPos"] = "10:20:30";
-    Open();
-    EXPECT_EQ(window->frameGeometry(), start_up);
+    for (const char* bad :
+         {"10:20:30", "", "0:1:10:20:610:", "0:1:10:x:610:420", "0:1:10:20:610:99999999999"}) {
+        settings.values["MainWindowPos"] = bad;
+        Open();
+        EXPECT_EQ(window->frameGeometry(), start_up) << bad;
+    }
     window->move(30, 40);
     window->resize(QSize(500, 300) - (window->frameGeometry().size() - window->size()));
     Trigger(kExit);
     EXPECT_EQ(settings.values.value("MainWindowPos"), "0:1:30:40:530:340");
-    Open();  // a new window, where the last one was
+    settings.values["MainWindowPos"] = "0:1:0x1e:050:+530:340";
+    Open();
     Cards({"a", "b"});
     EXPECT_EQ(window->frameGeometry(), QRect(30, 40, 500, 300));
     Trigger(kRestore);
@@ -47,35 +53,15 @@ TEST_F(MainWindowTest, ThePlaceIsReadAtStartAndWrittenOnCloseUnlessMaximised) {
     window->showMaximized();
     TABULA_TRY_VERIFY(window->isMaximized());
     window->close();
-    EXPECT_EQ(settings.values.value("MainWindowPos"), "0:1:30:40:530:340");
+    EXPECT_EQ(settings.values.value("MainWindowPos"), "0:1:0x1e:050:+530:340");
 }
 
-// Menu items (even disabled ones) and buttons show their prompts while highlighted, the
+// Menu items (even disabled ones) and buttons show their prompts while highlighted; the
 // count follows the deck.
-TEST_F(MainWindowTest, TheStatusBarFollowsTheMenusTheButtonsAndTheDeck) {
+TEST_F(MainWindowTest, TheStatusBarTheHelpAndAbout) {
     Open();
-    QMenu* card = window->menuBar()->actions().at(2)->menu();
-    card->popup(window->mapToGlobal(QPoint(10, 10)));
-    card->setActiveAction(window->Action(kDelete));
-    EXPECT_EQ(window->Status().Message(), "Delete the front card");
-    card->close();
-    TABULA_TRY_COMPARE(window->Status().Message(), "Ready");
-    EXPECT_EQ(window->Action(kFind)->text(), "&Find...\tF4");  // the key it shows is its own
-
-    Cards({"a", "b", "c"});
-    deck.RemoveFrontCard();
-    ASSERT_TRUE(QSignalSpy(&window->Status().CountTimer(), &QTimer::timeout).wait());
-    EXPECT_EQ(window->Status().Count(), "2 Cards");
-    QTest::mouseMove(Front().PreviousButton());  // stays until the message timer runs out
-    TABULA_TRY_COMPARE(window->Status().Message(), "Bring previous card to front");
-    window->Status().MessageTimer().start(0);
-    TABULA_TRY_COMPARE(window->Status().Message(), "Ready");
-}
-
-// F1 shows the help at its contents; About shows the icon and three lines naming the version
-// that fit their place whole.
-TEST_F(MainWindowTest, TheHelpAndAbout) {
-    Open();
+    // F1 shows the help at its contents; About shows the icon and three lines naming the
+    // version that fit their place whole.
     QTest::keyClick(window.get(), Qt::Key_F1);
     ASSERT_NE(window->Help(), nullptr);
     EXPECT_EQ(window->Help()->windowTitle() + (window->Help()->isVisible() ? "" : " (hidden)"),
@@ -100,6 +86,23 @@ TEST_F(MainWindowTest, TheHelpAndAbout) {
     });
     Trigger(kAbout);
     EXPECT_TRUE(prompts.dialog_answers.empty());
+
+    QMenu* card = window->menuBar()->actions().at(2)->menu();
+    card->popup(window->mapToGlobal(QPoint(10, 10)));
+    card->setActiveAction(window->Action(kDelete));
+    EXPECT_EQ(window->Status().Message(), "Delete the front card");
+    card->close();
+    TABULA_TRY_COMPARE(window->Status().Message(), "Ready");
+    EXPECT_EQ(window->Action(kFind)->text(), "&Find...\tF4");  // the key it shows is its own
+
+    Cards({"a", "b", "c"});
+    deck.RemoveFrontCard();
+    ASSERT_TRUE(QSignalSpy(&window->Status().CountTimer(), &QTimer::timeout).wait());
+    EXPECT_EQ(window->Status().Count(), "2 Cards");
+    QTest::mouseMove(Front().PreviousButton());  // stays until the message timer runs out
+    TABULA_TRY_COMPARE(window->Status().Message(), "Bring previous card to front");
+    window->Status().MessageTimer().start(0);
+    TABULA_TRY_COMPARE(window->Status().Message(), "Ready");
 }
 
 // Start-up installs Qt's and the program's translations for the languages the environment
