@@ -61,6 +61,11 @@ class ScriptedPrompts final : public Prompts {
         const Printer answer = NextAnswer(printer_answers, "Print dialog");
         return answer && answer(printer);
     }
+    Path FileAnswer(FileDialog dialog, const FileDialogRequest& request) {
+        file_requests.push_back(request);
+        file_dialogs.push_back(dialog);
+        return NextAnswer(file_answers, "file dialog");
+    }
     // The answer works the dialog while it is shown and closes it as the user would.
     bool RunDialog(QDialog& dialog) override {
         const std::string title = dialog.windowTitle().toStdString();
@@ -123,13 +128,6 @@ class ScriptedPrompts final : public Prompts {
     std::vector<QString> progress_texts;
     int progress_steps = 0, cancel_at_step = 0;
     std::function<void()> on_progress_step = [] {};
-
-  private:
-    Path FileAnswer(FileDialog dialog, const FileDialogRequest& request) {
-        file_requests.push_back(request);
-        file_dialogs.push_back(dialog);
-        return NextAnswer(file_answers, "file dialog");
-    }
 };
 
 }  // namespace tabula::test

@@ -64,7 +64,7 @@ TEST_F(CardEditorTest, TypingIsStoredAtOnceUpToWhatTheCardKeeps) {
 
 // Every key marks the deck but the menus' own, and none of these changes the text; Insert
 // toggles overtype, but not when held or with a modifier.
-TEST_F(CardEditorTest, KeysMarkTheDeckAndInsertTogglesOvertype) {
+TEST_F(CardEditorTest, KeysMarkTheDeckInsertTogglesOvertypeAndCtrlLetterTurnsTheRing) {
     Cards({"a"});
     Type("text");
     const std::pair<QKeyCombination, bool> keys[] = {
@@ -91,12 +91,11 @@ TEST_F(CardEditorTest, KeysMarkTheDeckAndInsertTogglesOvertype) {
     EXPECT_TRUE(Editor().overwriteMode());
     Key(Qt::Key_Insert);
     EXPECT_EQ(ovr + window->Status().Overtype() + (Editor().overwriteMode() ? "on" : ""), "OVR");
-}
 
-// Ctrl+letter goes on to the next card whose index begins with the letter, in either case;
-// the edits made so far stay with their card. The card menu lists the ring and brings the
-// choice to the front.
-TEST_F(CardEditorTest, CtrlLetterAndTheCardMenuBringACardToTheFront) {
+    // Ctrl+letter goes on to the next card whose index begins with the letter, in either case;
+    // the edits made so far stay with their card. The card menu lists the ring and brings the
+    // choice to the front.
+    deck.RemoveFrontCard();
     Cards({"apple", "avocado", "bank", "Bird", "cherry"});
     Type("kept");
     // C is the only match, then at the front: nothing moves; Z has none; none edits.
