@@ -67,10 +67,10 @@ TEST_F(CardEditorTest, TypingIsStoredAtOnceUpToWhatTheCardKeeps) {
 TEST_F(CardEditorTest, KeysMarkTheDeckInsertTogglesOvertypeAndCtrlLetterTurnsTheRing) {
     Cards({"a"});
     Type("text");
-    const std::pair<QKeyCombination, bool> keys[] = {
-        {Qt::Key_Right, true},         {Qt::Key_Shift, true}, {Qt::Key_Alt, false},
-        {Qt::ALT | Qt::Key_F4, false}, {Qt::Key_F10, false},
-    };
+    // clang-format off
+    const std::pair<QKeyCombination, bool> keys[] = {{Qt::Key_Right, true}, {Qt::Key_Shift, true},
+        {Qt::Key_Alt, false}, {Qt::ALT | Qt::Key_F4, false}, {Qt::Key_F10, false}};
+    // clang-format on
     for (const auto& [key, marks] : keys) {
         Editor().setFocus();
         deck.ClearModified();
