@@ -20,9 +20,7 @@ class DeckFilesTest : public MainWindowTest {
   protected:
     void SetUp() override { Open(); }
 
-    QString PathOf(std::string_view name) const {
-        return QString::fromStdString((dir / name).string());
-    }
+    QString PathOf(std::string_view name) const { return QString((dir / name).c_str()); }
     // Writes a deck file with these cards (file order as given) and returns its path.
     QString WriteDeck(std::string_view name, const std::vector<CardSpec>& cards) {
         WriteFileBytes(dir / name, DeckFileBytes(cards));
