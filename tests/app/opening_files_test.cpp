@@ -4,6 +4,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
+#include <tuple>
 
 #include "app/application.h"
 #include "app/status_panes.h"
@@ -34,12 +35,9 @@ Qt::DropAction Drop(QWidget* target, const QString& path, const QString& text = 
 // the file becomes the current file, I when it is imported as well; the start of the one
 // message, %1 the path ("File Error" comes with "Tabula Error..." and a stop icon, the rest
 // with the program's name and a warning). The name is a deck's: the first bytes decide what
-// a file is. Nothing may open a pipe or a device to read them: that waits for ever.
-struct Kind {
-    const char* name;  // also what stands there when it is no file: missing, fifo, device, folder
-    std::string bytes;
-    const char* expected;
-};
+// a file is; missing, fifo, device and folder name what stands there instead. Nothing may open
+// a pipe or a device to read them: that waits for ever.
+using Kind = std::tuple<const char*, std::string, const char*>;  // name, bytes, expected
 
 const std::string kFruit = DeckFileBytes({{"pear", "green"}, {"apple", "red"}, {"fig", "soft"}});
 const std::string kOld = MgcFileBytes({{"beta", "two"}, {"alpha", "one"}});
@@ -64,8 +62,8 @@ class OpeningFilesTest : public DeckFilesTest, public ::testing::WithParamInterf
 
 TEST_P(OpeningFilesTest, EveryWayInGivesTheSameDeckTitleMessagesAndLastFile) {
     const int way = GetParam() / 10;
-    const Kind& kind = kKinds[GetParam() % 10];
-    const std::string name = kind.name;
+    const auto& [kind_name, bytes, expected] = kKinds[GetParam() % 10];
+    const std::string name = kind_name;
     const std::filesystem::path file = dir / (name + ".tbx");
     const QString path = PathOf(name + ".tbx");
     if (name == "fifo") {
@@ -75,7 +73,7 @@ TEST_P(OpeningFilesTest, EveryWayInGivesTheSameDeckTitleMessagesAndLastFile) {
     } else if (name == "folder") {
         std::filesystem::create_directory(file);
     } else if (name != "missing") {
-        WriteFileBytes(file, kind.bytes);
+        WriteFileBytes(file, bytes);
     }
     settings.values["Last File"] = "/decks/previous.tbx";
     window->Status().CountTimer().stop();
@@ -94,7 +92,7 @@ TEST_P(OpeningFilesTest, EveryWayInGivesTheSameDeckTitleMessagesAndLastFile) {
         ring << QString::fromStdString(index);
     }
     EXPECT_TRUE(ring.isEmpty() || Editor().StoredText() == deck.Front().Body());
-    const QStringList want = QString(kind.expected).replace("%1", path).split('|');
+    const QStringList want = QString(expected).replace("%1", path).split('|');
     QString got = ring.join(' ') + '|' + window->windowTitle() + '|' +
                   settings.values.value("Last File") + '|' + window->Status().Count() +
                   (deck.Modified() ? "*" : "") + (window->Imported() ? "|I" : "|");
@@ -115,7 +113,7 @@ TEST_P(OpeningFilesTest, EveryWayInGivesTheSameDeckTitleMessagesAndLastFile) {
 
 std::string CaseName(const ::testing::TestParamInfo<int>& info) {
     const char* const ways[] = {"StartUp", "DropOnStack", "DropOnCard", "Open"};
-    return std::string(ways[info.param / 10]) + "_" + kKinds[info.param % 10].name;
+    return std::string(ways[info.param / 10]) + "_" + std::get<0>(kKinds[info.param % 10]);
 }
 
 INSTANTIATE_TEST_SUITE_P(WaysAndKinds, OpeningFilesTest, ::testing::Range(0, 40), CaseName);
