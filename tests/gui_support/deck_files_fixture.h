@@ -15,18 +15,12 @@
 
 namespace tabula::test {
 
-// A main window, active, with a temporary folder for the files its commands read and write.
+// A main window, open, with a temporary folder for the files its commands read and write.
 class DeckFilesTest : public MainWindowTest {
   protected:
-    void SetUp() override {
-        Open();
-        window->activateWindow();  // the accelerators reach an active window only
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
+    void SetUp() override { Open(); }
 
-    QString PathOf(std::string_view name) const {
-        return QString::fromStdString((dir / name).string());
-    }
+    QString PathOf(std::string_view name) const { return QString((dir / name).c_str()); }
     // Writes a deck file with these cards (file order as given) and returns its path.
     QString WriteDeck(std::string_view name, const std::vector<CardSpec>& cards) {
         WriteFileBytes(dir / name, DeckFileBytes(cards));
@@ -54,9 +48,7 @@ class DeckFilesTest : public MainWindowTest {
                   std::make_tuple(text, caption, icon, MessageButtons::kOk));
     }
     void ExpectNoMessage() {
-        for (const auto& message : prompts.messages) {
-            ADD_FAILURE() << "unexpected message: " << message.text.toStdString();
-        }
+        EXPECT_EQ(prompts.messages.size(), 0u) << prompts.messages[0].text.toStdString();
     }
 
     TempDir dir;
@@ -64,24 +56,16 @@ class DeckFilesTest : public MainWindowTest {
 
 // While it lives, no file of this process may grow past `bytes`: a write beyond fails as on a
 // full disk (even for root, who passes every permission check).
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) : old_handler_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
+// SIGXFSZ stays ignored: the write fails instead of ending the process.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{bytes, old.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, old_handler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit old_{};
-    void (*old_handler_)(int) = nullptr;
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
 };
 
 }  // namespace tabula::test

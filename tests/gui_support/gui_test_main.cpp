@@ -7,11 +7,9 @@
 // gtest_discover_tests runs the binary at build time without the tests' environment, so the
 // offscreen platform is chosen here when nothing else is asked for.
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariable("QT_QPA_PLATFORM", "offscreen").toUtf8());
     // Recovery copies of the decks the tests change go here, never to the user's own.
-    QTemporaryDir state;
+    const QTemporaryDir state;
     qputenv("XDG_STATE_HOME", state.path().toUtf8());
     QApplication app(argc, argv);
     tabula::InitResources();

@@ -24,35 +24,29 @@
 namespace tabula::test {
 
 // Settings kept in memory, so tests never read or write the user's own.
-class MemorySettings final : public Settings {
-  public:
+struct MemorySettings final : Settings {
     std::optional<QString> Value(const QString& key) const override {
         return values.contains(key) ? std::optional(values[key]) : std::nullopt;
     }
     void SetValue(const QString& key, const QString& value) override { values[key] = value; }
-
     QMap<QString, QString> values;
 };
 
 // A mail program that answers from a queue and keeps every message it was given. By default
 // there is none: Available() is false and a message sent without a queued outcome fails the
 // test.
-class ScriptedMail final : public MailTransport {
-  public:
+struct ScriptedMail final : MailTransport {
     bool Available() override { return available; }
     std::optional<std::filesystem::path> AttachmentFolder() override { return folder; }
     MailOutcome Send(const MailMessage& message) override {
         sent.push_back(message);
-        if (while_sending) {
-            while_sending(message);  // the message is with the mail program
-        }
+        while_sending(message);  // the message is with the mail program
         return NextAnswer(outcomes, "mail", MailOutcome::NotLoadable());
     }
-
     bool available = false;
     std::optional<std::filesystem::path> folder;
     std::deque<MailOutcome> outcomes;
-    std::function<void(const MailMessage&)> while_sending;
+    std::function<void(const MailMessage&)> while_sending = [](const MailMessage&) {};
     std::vector<MailMessage> sent;
 };
 
@@ -61,12 +55,13 @@ class MainWindowTest : public ::testing::Test {
   protected:
     void TearDown() override { window.reset(); }
 
-    // Builds and shows the window (the settings may be filled in before).
-    MainWindow& Open() {
+    // Builds, shows and activates the window (the settings may be filled in before): the
+    // accelerators reach an active window only.
+    void Open() {
         window = std::make_unique<MainWindow>(deck, settings, prompts, *mail_transport);
         window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        return *window;
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     // Fills the deck with these indexes (front = smallest) and shows it.
     void Cards(const std::vector<std::string>& indexes) {
@@ -79,12 +74,9 @@ class MainWindowTest : public ::testing::Test {
     // Runs a command as the menu would: fails the test if its rule disables it.
     bool Trigger(CommandId id) {
         window->UpdateActions();
-        const bool enabled = window->Action(id)->isEnabled();
-        EXPECT_TRUE(enabled) << "command " << static_cast<int>(id) << " is disabled";
-        if (enabled) {
-            window->Action(id)->trigger();
-        }
-        return enabled;
+        QAction* action = window->Action(id);
+        EXPECT_TRUE(action->isEnabled()) << "command " << int(id) << " is disabled";
+        return action->isEnabled() && (action->trigger(), true);
     }
 
     CardEditor& Editor() { return *window->Stack().Editor(); }

@@ -19,7 +19,7 @@ template <typename T>
 T NextAnswer(std::deque<T>& answers, const std::string& question, T none = T()) {
     if (answers.empty()) {
         ADD_FAILURE() << "unexpected " << question;
-        return none;
+        answers.push_back(std::move(none));
     }
     T answer = std::move(answers.front());
     answers.pop_front();
@@ -31,8 +31,7 @@ T NextAnswer(std::deque<T>& answers, const std::string& question, T none = T()) 
 class ScriptedPrompts final : public Prompts {
   public:
     struct Message {
-        QString text;
-        QString caption;
+        QString text, caption;
         MessageIcon icon;
         MessageButtons buttons;
     };
@@ -50,35 +49,33 @@ class ScriptedPrompts final : public Prompts {
                    : NextAnswer(message_answers, "question: " + text.toStdString(),
                                 Answer::kCancel);
     }
-    std::optional<QString> OpenFile(const FileDialogRequest& r) override {
-        return AnswerFileDialog(FileDialog::kOpen, r);
-    }
-    std::optional<QString> SaveFile(const FileDialogRequest& r) override {
-        return AnswerFileDialog(FileDialog::kSave, r);
-    }
+    using Path = std::optional<QString>;
+    Path OpenFile(const FileDialogRequest& r) override { return FileAnswer(FileDialog::kOpen, r); }
+    Path SaveFile(const FileDialogRequest& r) override { return FileAnswer(FileDialog::kSave, r); }
     std::optional<std::string> IndexText(IndexMode mode, const std::string& text) override {
         index_requests.push_back({mode, text});
         return NextAnswer(index_answers, "Index dialog");
     }
     bool ChoosePrinter(QPrinter& printer) override {
         ++print_dialogs;
-        const PrinterAnswer answer = NextAnswer(printer_answers, "Print dialog");
+        const Printer answer = NextAnswer(printer_answers, "Print dialog");
         return answer && answer(printer);
     }
+    Path FileAnswer(FileDialog dialog, const FileDialogRequest& request) {
+        file_requests.push_back(request);
+        file_dialogs.push_back(dialog);
+        return NextAnswer(file_answers, "file dialog");
+    }
+    // The answer works the dialog while it is shown and closes it as the user would.
     bool RunDialog(QDialog& dialog) override {
-        dialogs.push_back(dialog.windowTitle());
         const std::string title = dialog.windowTitle().toStdString();
-        const DialogAnswer answer = NextAnswer(dialog_answers, "dialog: " + title);
-        if (!answer) {
-            return false;
-        }
+        const auto answer = NextAnswer(dialog_answers, "dialog: " + title,
+                                       Dialog([](QDialog& shown) { shown.reject(); }));
         dialog.setWindowModality(Qt::ApplicationModal);
         dialog.show();
         answer(dialog);
-        if (dialog.isVisible()) {
-            ADD_FAILURE() << "the dialog was left open: " << title;
-            dialog.reject();
-        }
+        EXPECT_FALSE(dialog.isVisible()) << "the dialog was left open: " << title;
+        dialog.hide();
         return dialog.result() == QDialog::Accepted;
     }
     std::unique_ptr<ProgressPrompt> Progress(const QString& text, const QString&) override {
@@ -86,9 +83,7 @@ class ScriptedPrompts final : public Prompts {
             explicit Scripted(ScriptedPrompts& p) : prompts(p) {}
             bool Advance(std::int64_t, std::int64_t) override {
                 ++prompts.progress_steps;
-                if (prompts.on_progress_step) {
-                    prompts.on_progress_step();
-                }
+                prompts.on_progress_step();
                 return prompts.progress_steps != prompts.cancel_at_step;
             }
             ScriptedPrompts& prompts;
@@ -97,14 +92,15 @@ class ScriptedPrompts final : public Prompts {
         return std::make_unique<Scripted>(*this);
     }
 
-    // Queue the answers.
     void AnswerIndex(std::optional<std::string> text) { index_answers.push_back(std::move(text)); }
     void AnswerMessage(Answer answer) { message_answers.push_back(answer); }
-    // The full path chosen; an empty text cancels the dialog.
-    void AnswerFile(const QString& path) { file_answers.push_back(path); }
+    // The full path chosen; an empty one cancels the dialog.
+    void AnswerFile(const QString& path) {
+        file_answers.push_back(path.isEmpty() ? std::nullopt : Path(path));
+    }
     // The Print dialog: what the user chose, done to the printer; false cancels.
-    using PrinterAnswer = std::function<bool(QPrinter&)>;
-    void AnswerPrinter(PrinterAnswer answer) { printer_answers.push_back(std::move(answer)); }
+    using Printer = std::function<bool(QPrinter&)>;
+    void AnswerPrinter(Printer answer) { printer_answers.push_back(std::move(answer)); }
     // Print to File (PDF) under this name; an empty name cancels the dialog.
     void AnswerPrinterPdf(const QString& path) {
         AnswerPrinter([path](QPrinter& printer) {
@@ -113,37 +109,25 @@ class ScriptedPrompts final : public Prompts {
             return !path.isEmpty();
         });
     }
-    // The program's own dialogs (Tag, About): the answer works the dialog while it is shown
-    // and closes it as the user would (Ok, Cancel).
-    using DialogAnswer = std::function<void(QDialog&)>;
-    void AnswerDialog(DialogAnswer answer) { dialog_answers.push_back(std::move(answer)); }
+    using Dialog = std::function<void(QDialog&)>;
+    void AnswerDialog(Dialog answer) { dialog_answers.push_back(std::move(answer)); }
 
     std::deque<std::optional<std::string>> index_answers;
     std::deque<Answer> message_answers;
-    std::deque<QString> file_answers;  // an empty name cancels the dialog
-    std::deque<PrinterAnswer> printer_answers;
-    std::deque<DialogAnswer> dialog_answers;
+    std::deque<Path> file_answers;
+    std::deque<Printer> printer_answers;
+    std::deque<Dialog> dialog_answers;
 
     std::vector<struct Message> messages;
     std::vector<IndexRequest> index_requests;
     std::vector<FileDialogRequest> file_requests;
     std::vector<FileDialog> file_dialogs;  // which dialog each request opened
-    int print_dialogs = 0;                 // how often the Print dialog was shown
-    std::vector<QString> dialogs;          // the captions of the program's own dialogs shown
+    int print_dialogs = 0;
     // Progress windows: the text of each; the step (counted from 1 over all of them) at which
     // the user presses Cancel, 0 for never; and a look at the program at every step.
     std::vector<QString> progress_texts;
-    int progress_steps = 0;
-    int cancel_at_step = 0;
-    std::function<void()> on_progress_step;
-
-  private:
-    std::optional<QString> AnswerFileDialog(FileDialog dialog, const FileDialogRequest& request) {
-        file_requests.push_back(request);
-        file_dialogs.push_back(dialog);
-        const QString answer = NextAnswer(file_answers, "file dialog");
-        return answer.isEmpty() ? std::nullopt : std::optional(answer);
-    }
+    int progress_steps = 0, cancel_at_step = 0;
+    std::function<void()> on_progress_step = [] {};
 };
 
 }  // namespace tabula::test
