@@ -1,6 +1,5 @@
 #include "commands/file_commands.h"
 
-#include <QCoreApplication>
 #include <QTest>
 
 #include "gui_support/deck_files_fixture.h"
@@ -10,14 +9,13 @@
 namespace tabula::test {
 namespace {
 
-using Strings = std::vector<std::string>;
 using Dialog = ScriptedPrompts::FileDialog;
-const QString kError = QStringLiteral("/Tabula Error.../%1/%2")
-                           .arg(int(MessageIcon::kStop))
-                           .arg(int(MessageButtons::kOk));
-const QString kSavePrompt = QStringLiteral("Save Changes ?/Tabula/%1/%2")
-                                .arg(int(MessageIcon::kQuestion))
-                                .arg(int(MessageButtons::kYesNoCancel));
+
+QString Said(const struct ScriptedPrompts::Message& m) {
+    return QStringLiteral("%1/%2/%3%4").arg(m.text, m.caption).arg(int(m.icon)).arg(int(m.buttons));
+}
+const QString kSavePrompt =
+    Said({"Save Changes ?", "Tabula", MessageIcon::kQuestion, MessageButtons::kYesNoCancel});
 
 class FileCommandsTest : public DeckFilesTest {
   protected:
@@ -26,31 +24,21 @@ class FileCommandsTest : public DeckFilesTest {
     // The saved deck of apple and pear, open and unchanged.
     QString OpenSaved() {
         deck.ClearModified();
-        const QString path = WriteDeck("saved.tbx", {{"pear", "green"}, {"apple", "red"}});
-        Run(CommandId::kOpen, path);
+        Run(CommandId::kOpen, WriteDeck("saved.tbx", {{"pear", "green"}, {"apple", "red"}}));
         prompts = {};
-        return path;
+        return PathOf("saved.tbx");
     }
     void Type(const char* body) { Editor().selectAll(), QTest::keyClicks(&Editor(), body); }
-    static QString Said(const struct ScriptedPrompts::Message& m) {
-        return m.text + '/' + m.caption + '/' + QString::number(int(m.icon)) + '/' +
-               QString::number(int(m.buttons));
-    }
-    void ExpectError(const QString& start) {
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_TRUE(Said(prompts.messages[0]).startsWith(start))
-            << Said(prompts.messages[0]).toStdString();
-        EXPECT_TRUE(Said(prompts.messages[0]).endsWith(kError))
-            << Said(prompts.messages[0]).toStdString();
-    }
-    // The ring, the caption, * if changed, I if imported, and how many messages were shown.
+    // The ring, the file in the title, * if changed, I if imported; then each message, its text
+    // up to the file's name.
     QString State() const {
-        QStringList ring;
-        for (const std::string& index : Ring()) {
-            ring << QString::fromStdString(index);
+        QString state = QString::fromStdString(test::Ring(deck)) + ' ' +
+                        window->windowTitle().section('/', -1) + ' ' +
+                        (deck.Modified() ? "*" : "") + (window->Imported() ? "I" : "");
+        for (const auto& m : prompts.messages) {
+            state += ';' + Said({m.text.section('"', 0, 1), m.caption, m.icon, m.buttons});
         }
-        return ring.join(' ') + '|' + window->windowTitle() + '|' + (deck.Modified() ? "*" : "") +
-               (window->Imported() ? "I" : "") + '|' + QString::number(prompts.messages.size());
+        return state;
     }
 };
 
@@ -66,24 +54,23 @@ TEST_F(FileCommandsTest, EachCommandAsksWithItsDialogAndACancelChangesNothing) {
           CommandId::kImportCardfile, CommandId::kExportText, CommandId::kExportCsv}) {
         prompts = {};
         Run(id, {});
-        ASSERT_EQ(prompts.file_requests.size(), 1u);
-        const FileDialogRequest& r = prompts.file_requests[0];
+        const FileDialogRequest& r = prompts.file_requests.at(0);
         const bool save = prompts.file_dialogs[0] == Dialog::kSave;
-        got += QStringLiteral("%1 %2|%3 %4%5%6 %7;")
+        FileDialog shown(nullptr, r, save);
+        const bool named = shown.NameFieldText() == r.initial_name;
+        shown.accept();
+        got += QStringLiteral("%1 %2|%3 %4%5%6 %7%8;")
                    .arg(save ? "save" : "open", r.filters.at(0).description,
                         r.filters.at(0).pattern, r.default_extension, r.must_exist ? "!" : "",
-                        r.overwrite_prompt ? "?" : "", r.initial_folder);
-        FileDialog shown(nullptr, r, save);
-        EXPECT_EQ(shown.NameFieldText(), r.initial_name);
-        shown.accept();
-        EXPECT_EQ(shown.result(), QDialog::Rejected);
+                        r.overwrite_prompt ? "?" : "", r.initial_folder,
+                        named && shown.result() == QDialog::Rejected ? "" : " took the name");
     }
     const QString tbx = "Tabula Files (*.tbx) |*.tbx tbx",
                   txt = "save Text Files (*.txt) |*.txt txt? /decks;";
     EXPECT_EQ(got, "open " + tbx + "! /decks;open " + tbx + "! /decks;save " + tbx +
                        "? /decks;save " + tbx +
                        "? /decks;open Cardfile Files (*.crd) |*.crd crd! /decks;" + txt + txt);
-    EXPECT_EQ(State(), "apple|Tabula - Untitled|*|0");
+    EXPECT_EQ(State(), "apple=red Tabula - Untitled *");
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
@@ -95,26 +82,22 @@ TEST_F(FileCommandsTest, SaveSaveAsAndNew) {
     Type("ripe");
     QTest::keyClick(&Editor(), Qt::Key_F3);
     EXPECT_EQ(Bytes(path), DeckFileBytes({{"pear", "ripe"}, {"apple", "red"}}));
-    EXPECT_EQ(State() + LastFile(), "pear apple|Tabula - " + path + "||0/elsewhere/other.tbx");
+    EXPECT_EQ(State() + LastFile(), "pear=ripe|apple=red saved.tbx /elsewhere/other.tbx");
     EXPECT_TRUE(prompts.file_requests.empty());
-
     window->SetImported(true);
     Run(CommandId::kSaveAs, PathOf("copy"));  // typed without an extension
-    const QString copy = PathOf("copy.tbx");
-    EXPECT_EQ(Bytes(copy), Bytes(path));
-    EXPECT_EQ(State() + LastFile(), "pear apple|Tabula - " + copy + "||0" + copy);
+    EXPECT_EQ(Bytes(PathOf("copy.tbx")), Bytes(path));
+    EXPECT_EQ(State() + LastFile(), "pear=ripe|apple=red copy.tbx " + PathOf("copy.tbx"));
     Trigger(CommandId::kNew);  // nothing changed: no question
-    EXPECT_EQ(State(), "|Tabula - Untitled||0");
+    EXPECT_EQ(State(), " Tabula - Untitled ");
 }
 
 TEST_F(FileCommandsTest, AWriteThatFailsKeepsTheOldFileTheNameAndTheChanges) {
     UseCards({{"apple", "red"}});
     Change();
-    const QString gone = PathOf("gone/deck.tbx");
-    Run(CommandId::kSaveAs, gone);
-    ExpectError("File Error - \"" + gone + "\"");
-    EXPECT_EQ(State() + LastFile(), "apple|Tabula - Untitled|*|1");
-
+    Run(CommandId::kSaveAs, PathOf("gone/deck.tbx"));
+    EXPECT_EQ(State() + LastFile(), "apple=red Tabula - Untitled *;File Error - \"" +
+                                        PathOf("gone/deck.tbx") + "/Tabula Error.../30");
     const QString path = OpenSaved();
     const std::string old = Bytes(path);
     for (const char* index : {"banana", "cherry"}) {
@@ -124,8 +107,9 @@ TEST_F(FileCommandsTest, AWriteThatFailsKeepsTheOldFileTheNameAndTheChanges) {
         const FileSizeLimit full_disk(old.size() + 600);  // room for one more card, not two
         Trigger(CommandId::kSave);
     }
-    EXPECT_EQ(Bytes(path) + (deck.Modified() ? "*" : ""), old + "*");
-    ExpectError("File Error - \"" + path + "\"");
+    EXPECT_EQ(Bytes(path), old);
+    EXPECT_EQ(State(), "cherry|pear=green|apple=red|banana saved.tbx *;File Error - \"" + path +
+                           "/Tabula Error.../30");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
         << "nothing left beside the file";
 }
@@ -141,10 +125,10 @@ TEST_F(FileCommandsTest, SaveAsksBeforeWritingOverAnotherProgramsChange) {
     for (const Answer answer : {Answer::kNo, Answer::kYes}) {
         prompts.AnswerMessage(answer);
         Trigger(CommandId::kSave);
-        EXPECT_EQ(
-            prompts.messages.back().text + QString::number(int(prompts.messages.back().buttons)),
-            "saved.tbx was changed by another program since it was opened. Overwrite it?" +
-                QString::number(int(MessageButtons::kYesNoDefaultNo)));
+        EXPECT_EQ(Said(prompts.messages.back()),
+                  Said({"saved.tbx was changed by another program since it was opened. Overwrite "
+                        "it?",
+                        "Tabula", MessageIcon::kWarning, MessageButtons::kYesNoDefaultNo}));
         EXPECT_EQ(Bytes(path) + (deck.Modified() ? "*" : ""),
                   answer == Answer::kYes ? DeckFileBytes({{"apple", "ripe"}, {"pear", "green"}})
                                          : theirs + "*");
@@ -156,17 +140,16 @@ TEST_F(FileCommandsTest, SaveAsksBeforeWritingOverAnotherProgramsChange) {
 
 TEST_F(FileCommandsTest, MergeJoinsTheFileAndTheDeckCountsAsChanged) {
     const QString saved = OpenSaved();
-    const QString title = "|Tabula - " + saved;
     Run(CommandId::kMerge, WriteDeck("none.tbx", {}));
-    EXPECT_EQ(State(), "apple pear" + title + "||0") << "no card came, nothing changed";
+    EXPECT_EQ(State(), "apple=red|pear=green saved.tbx ") << "no card came, nothing changed";
     WriteFileBytes(dir / "text.tbx", "no deck");
     Run(CommandId::kMerge, PathOf("text.tbx"));
-    ExpectError("File Error - Incompable File");
-    EXPECT_EQ(State(), "apple pear" + title + "||1");
-    prompts.messages.clear();
-    Run(CommandId::kMerge, WriteDeck("other.tbx", {{"apple", "theirs"}, {"banana", "yellow"}}));
-    EXPECT_EQ(State() + LastFile(), "apple apple banana pear" + title + "|*|0" + saved);
-    EXPECT_EQ(deck.At(0).Body(), "red") << "the deck's own card first";
+    prompts.AnswerFile(WriteDeck("other.tbx", {{"apple", "theirs"}, {"banana", "yellow"}}));
+    Trigger(CommandId::kMerge);  // the deck's own card first
+    EXPECT_EQ(State() + LastFile(),
+              "apple=red|apple=theirs|banana=yellow|pear=green saved.tbx *;File Error - "
+              "Incompable File/Tabula Error.../30" +
+                  saved);
 }
 
 // "Save Changes ?" before New, Open and closing, for every answer: C(ancel), N(o), Y(es), U (Yes
@@ -178,10 +161,10 @@ TEST_F(FileCommandsTest, TheSavePromptBeforeTheDeckIsDropped) {
             SCOPED_TRACE(testing::Message() << static_cast<int>(what) << " case " << c);
             window->show();
             const QString path = OpenSaved();
+            const std::string old = Bytes(path);
             if (c != '-') {
                 Type("crisp");
             }
-            const std::string old = Bytes(path);
             if (c == 'U') {
                 window->SetCurrentFile({});
             } else if (c == 'F') {  // a folder cannot be replaced
@@ -196,23 +179,27 @@ TEST_F(FileCommandsTest, TheSavePromptBeforeTheDeckIsDropped) {
             }
             prompts.AnswerFile({});  // the name asked for an untitled deck
             Trigger(what);
-
             const bool kept = c == 'C' || c == 'U' || c == 'F';
-            EXPECT_EQ(prompts.messages.size(), c == 'F' ? 2u : c == '-' ? 0u : 1u);
+            const bool ended = what == CommandId::kExit && !kept;  // with its deck
             EXPECT_EQ(c == '-' ? kSavePrompt : Said(prompts.messages.at(0)), kSavePrompt);
-            EXPECT_EQ(prompts.file_dialogs.size(), (what == CommandId::kOpen) + (c == 'U') + 0u);
-            if (c != 'F') {
-                EXPECT_EQ(Bytes(path), c == 'Y' ? crisp : old);
-            }
-            const Strings after = kept ? Strings{"apple", "pear"} : Strings{};
-            EXPECT_EQ(Ring(), what == CommandId::kOpen && !kept ? Strings{"kiwi"} : after);
-            if (kept || what != CommandId::kExit) {  // the program ends with its deck
-                EXPECT_EQ(deck.Modified(), kept);
-            }
-            EXPECT_EQ(window->isVisible(), kept || what != CommandId::kExit);
-            if (kept) {
-                EXPECT_EQ(window->windowTitle(), "Tabula - " + (c == 'U' ? "Untitled" : path));
-            }
+            // messages, file dialogs, the file, the ring, * changed, V shown, the title
+            EXPECT_EQ(QStringLiteral("%1 %2 %3 %4 %5%6 %7")
+                          .arg(prompts.messages.size())
+                          .arg(prompts.file_dialogs.size())
+                          .arg(c == 'F' || Bytes(path) == (c == 'Y' ? crisp : old))
+                          .arg(ended ? "" : test::Ring(deck).c_str())
+                          .arg(deck.Modified() && !ended ? "*" : "", window->isVisible() ? "V" : "",
+                               kept ? window->windowTitle().section('/', -1) : ""),
+                      QStringLiteral("%1 %2 1 %3 %4%5 %6")
+                          .arg(c == 'F' ? 2 : c != '-')
+                          .arg((what == CommandId::kOpen) + (c == 'U'))
+                          .arg(kept                       ? "apple=crisp|pear=green"
+                               : what == CommandId::kOpen ? "kiwi=hairy"
+                                                          : "")
+                          .arg(kept ? "*" : "", ended ? "" : "V",
+                               c == 'U' ? "Tabula - Untitled"
+                               : kept   ? "saved.tbx"
+                                        : ""));
             std::filesystem::remove(path.toStdString());
             prompts = {};
         }
@@ -227,7 +214,7 @@ TEST_F(FileCommandsTest, ImportMakesTheCardfileTheDeckAndSaveNeverWritesItBack) 
                    MgcFileBytes({{"Zebra", "stripes"}, {"apple", "red\r\nround", "picture"}}));
     Run(CommandId::kImportCardfile, crd);
     EXPECT_EQ(State() + LastFile() + Editor().toPlainText(),
-              "apple Zebra|Tabula - " + crd + "|I|0/decks/work.tbxred\nround");
+              "apple=red\r\nround|Zebra=stripes two.crd I/decks/work.tbxred\nround");
     const std::string crd_bytes = Bytes(crd);
     window->UpdateActions();
     EXPECT_FALSE(window->Action(CommandId::kSave)->isEnabled());
@@ -253,13 +240,13 @@ TEST_F(FileCommandsTest, ExportsFromTheFrontCardAndAFailedOneKeepsTheOldFile) {
     EXPECT_EQ(exported, "m\r\nx, y" + end + "a\r\none\r\ntwo" + end);
     Run(CommandId::kExportCsv, PathOf("cards.csv"));
     EXPECT_EQ(Bytes(PathOf("cards.csv")), "m,x  y\na,one  two\n");
-    EXPECT_EQ(State(), "m a|Tabula - Untitled||0");
     {
         const FileSizeLimit full_disk(20);
         Run(CommandId::kExportText, PathOf("cards.txt"));
     }
     EXPECT_EQ(Bytes(PathOf("cards.txt")), exported);
-    ExpectError("File Error - \"" + PathOf("cards.txt") + "\"");
+    EXPECT_EQ(State(), "m=x, y|a=one\r\ntwo Tabula - Untitled ;File Error - \"" +
+                           PathOf("cards.txt") + "/Tabula Error.../30");
 }
 
 }  // namespace
