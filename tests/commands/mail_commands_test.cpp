@@ -20,47 +20,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Sets an environment variable for as long as it lives.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)) {
-        qputenv(name, value);
-    }
-    ~ScopedEnv() { old_.isNull() ? qunsetenv(name_) : qputenv(name_, old_); }
-
-  private:
-    const char* name_;
-    QByteArray old_;
-};
-
 // The real transport with stand-ins for xdg-email and xdg-mime alone on PATH, and the
 // temporary folder inside the test's own.
 class MailCommandsTest : public DeckFilesTest {
   protected:
     void SetUp() override {
         fs::create_directories(dir / "tmp");
+        for (auto& [name, value, old] : env) {
+            old = qgetenv(name), qputenv(name, value);
+        }
+        xdg = std::make_unique<XdgEmailTransport>();
         mail_transport = xdg.get();
     }
     void TearDown() override {
         DeckFilesTest::TearDown();
         xdg.reset();
-    }
-    void OpenWindow() { DeckFilesTest::SetUp(); }
-    // ant, bee, cat, dog with cat in front; ant and cat tagged.
-    void FourCards() {
-        OpenWindow();
-        UseCards(
-            {{"ant", "six legs", 1}, {"bee", "", 0}, {"cat", "meow\r\npurr", 1}, {"dog", "", 0}});
-        window->Stack().BringToFront(2);
+        for (auto& [name, value, old] : env) {
+            old.isNull() ? qunsetenv(name) : qputenv(name, old);
+        }
     }
     bool SendCardEnabled() {
         window->UpdateActions();
         return window->Action(CommandId::kSendCard)->isEnabled();
     }
     std::size_t TempFiles() const {
-        const auto all = fs::recursive_directory_iterator(dir / "tmp");
-        return static_cast<std::size_t>(std::count_if(
-            fs::begin(all), fs::end(all), [](const auto& e) { return e.is_regular_file(); }));
+        return std::ranges::count_if(fs::recursive_directory_iterator(dir / "tmp"),
+                                     [](const auto& e) { return e.is_regular_file(); });
     }
     void ExpectMessage(const QString& text) {
         ExpectOnlyMessage(text, QCoreApplication::applicationName(), MessageIcon::kWarning);
@@ -68,15 +53,16 @@ class MailCommandsTest : public DeckFilesTest {
     }
 
     FakeMailProgram fake{dir / "fake"};
-    ScopedEnv tmp{"TMPDIR", QByteArray((dir / "tmp").c_str())};
-    ScopedEnv path{"PATH", QByteArray(fake.BinFolder().c_str())};
-    std::unique_ptr<XdgEmailTransport> xdg = std::make_unique<XdgEmailTransport>();
+    std::tuple<const char*, QByteArray, QByteArray> env[2] = {
+        {"TMPDIR", QByteArray((dir / "tmp").c_str()), {}},
+        {"PATH", QByteArray(fake.BinFolder().c_str()), {}}};
+    std::unique_ptr<XdgEmailTransport> xdg;
 };
 
 // The front card goes as a note, the list and the tagged cards as a file named after the deck,
 // kept for the mail program until Tabula ends.
 TEST_F(MailCommandsTest, CardListAndTagReachTheMailProgram) {
-    OpenWindow();
+    DeckFilesTest::SetUp();
     ASSERT_NE(Front().EmailButton(), nullptr) << "a mail program is registered";
     EXPECT_FALSE(SendCardEnabled()) << "no card to send";
     // 41 characters: the subject keeps 31; line breaks go as LF, Windows-1252 as UTF-8.
@@ -109,26 +95,13 @@ TEST_F(MailCommandsTest, CardListAndTagReachTheMailProgram) {
     EXPECT_TRUE(fs::is_empty(dir / "tmp"));
 }
 
-TEST_F(MailCommandsTest, EachAnswerOfTheMailProgramGetsItsMessage) {
-    FourCards();
-    const QString failed = "Failed To Send\nPlease verify your email setup in Control Panel";
-    const std::pair<int, QString> rows[] = {
-        {3, "Load Fail\nNo mail program is set for mailto links"},
-        {1, failed},
-        {2, failed},
-        {4, failed}};
-    for (const auto& [status, message] : rows) {
-        fake.SetExitStatus(status), Trigger(CommandId::kSendCard);
-        ExpectMessage(message);
-    }
-    EXPECT_TRUE(window->isEnabled());
-}
-
 // Send > Card needs a program registered for mailto links, asked again when the Send menu opens;
-// without xdg-email, List and Tag say so and leave no file.
+// each answer of the mail program gets its message; without xdg-email, List and Tag say so and
+// leave no file.
 TEST_F(MailCommandsTest, WithoutAMailProgramOnlyListAndTagAreOffered) {
     fake.SetHandlerRegistered(false);
-    FourCards();
+    DeckFilesTest::SetUp();
+    UseCards({{"ant", "six legs", 1}, {"bee", "", 0}});
     EXPECT_EQ(Front().EmailButton(), nullptr) << "xdg-email alone is not enough";
     EXPECT_FALSE(SendCardEnabled());
     QMenu* send = nullptr;
@@ -139,6 +112,13 @@ TEST_F(MailCommandsTest, WithoutAMailProgramOnlyListAndTagAreOffered) {
     fake.SetHandlerRegistered(true);
     emit send->aboutToShow();
     TABULA_TRY_VERIFY(SendCardEnabled());
+    for (const int status : {3, 1, 2, 4}) {
+        fake.SetExitStatus(status), Trigger(CommandId::kSendCard);
+        ExpectMessage(status == 3 ? "Load Fail\nNo mail program is set for mailto links"
+                                  : "Failed To Send\nPlease verify your email setup in Control "
+                                    "Panel");
+    }
+    EXPECT_TRUE(window->isEnabled());
     fake.RemoveXdgEmail();
     emit send->aboutToShow();
     TABULA_TRY_VERIFY(!SendCardEnabled());
