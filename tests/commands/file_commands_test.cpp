@@ -152,54 +152,59 @@ TEST_F(FileCommandsTest, MergeJoinsTheFileAndTheDeckCountsAsChanged) {
                   saved);
 }
 
-// "Save Changes ?" before New, Open and closing, for every answer: C(ancel), N(o), Y(es), U (Yes
-// for an untitled deck, its name not given), F (Yes, and the write fails), - (nothing changed).
+// "Save Changes ?" before New, Open and closing (Exit) a changed deck, for every answer:
+// C(ancel), N(o), Y(es), U (Yes for an untitled deck, its name not given), F (Yes, and the write
+// fails). Each row: the ring after, * changed, V shown, the title, messages and file dialogs
+// shown, W if the file was written and F if it is the folder put in its place.
 TEST_F(FileCommandsTest, TheSavePromptBeforeTheDeckIsDropped) {
+    const std::string kept = "apple=crisp|pear=green *V ";
+    // clang-format off
+    const std::string rows[] = {
+        "NC " + kept + "saved.tbx 10", "NN  V Untitled 10", "NY  V Untitled 10W",
+        "NU " + kept + "Untitled 11", "NF " + kept + "saved.tbx 20F",
+        "OC " + kept + "saved.tbx 11", "ON kiwi=hairy V next.tbx 11", "OY kiwi=hairy V next.tbx 11W",
+        "OU " + kept + "Untitled 12", "OF " + kept + "saved.tbx 21F",
+        "EC " + kept + "saved.tbx 10", "EN  * saved.tbx 10", "EY   saved.tbx 10W",
+        "EU " + kept + "Untitled 11", "EF " + kept + "saved.tbx 20F"};
+    // clang-format on
     const std::string crisp = DeckFileBytes({{"apple", "crisp"}, {"pear", "green"}});
-    for (const CommandId what : {CommandId::kNew, CommandId::kOpen, CommandId::kExit}) {
-        for (const char c : std::string("-CNYUF")) {
-            SCOPED_TRACE(testing::Message() << static_cast<int>(what) << " case " << c);
+    const std::string* row = rows;
+    for (const auto& [what, command] :
+         {std::pair{'N', CommandId::kNew}, {'O', CommandId::kOpen}, {'E', CommandId::kExit}}) {
+        for (const auto& [c, answer] : {std::pair{'C', Answer::kCancel},
+                                        {'N', Answer::kNo},
+                                        {'Y', Answer::kYes},
+                                        {'U', Answer::kYes},
+                                        {'F', Answer::kYes}}) {
+            SCOPED_TRACE(*row);
             window->show();
             const QString path = OpenSaved();
             const std::string old = Bytes(path);
-            if (c != '-') {
-                Type("crisp");
-            }
+            Type("crisp");
             if (c == 'U') {
                 window->SetCurrentFile({});
             } else if (c == 'F') {  // a folder cannot be replaced
                 std::filesystem::remove(path.toStdString());
                 std::filesystem::create_directory(path.toStdString());
             }
-            prompts.AnswerMessage(c == 'C'   ? Answer::kCancel
-                                  : c == 'N' ? Answer::kNo
-                                             : Answer::kYes);
-            if (what == CommandId::kOpen) {
+            prompts.AnswerMessage(answer);
+            if (what == 'O') {
                 prompts.AnswerFile(WriteDeck("next.tbx", {{"kiwi", "hairy"}}));
             }
             prompts.AnswerFile({});  // the name asked for an untitled deck
-            Trigger(what);
-            const bool kept = c == 'C' || c == 'U' || c == 'F';
-            const bool ended = what == CommandId::kExit && !kept;  // with its deck
-            EXPECT_EQ(c == '-' ? kSavePrompt : Said(prompts.messages.at(0)), kSavePrompt);
-            // messages, file dialogs, the file, the ring, * changed, V shown, the title
-            EXPECT_EQ(QStringLiteral("%1 %2 %3 %4 %5%6 %7")
-                          .arg(prompts.messages.size())
-                          .arg(prompts.file_dialogs.size())
-                          .arg(c == 'F' || Bytes(path) == (c == 'Y' ? crisp : old))
-                          .arg(ended ? "" : test::Ring(deck).c_str())
-                          .arg(deck.Modified() && !ended ? "*" : "", window->isVisible() ? "V" : "",
-                               kept ? window->windowTitle().section('/', -1) : ""),
-                      QStringLiteral("%1 %2 1 %3 %4%5 %6")
-                          .arg(c == 'F' ? 2 : c != '-')
-                          .arg((what == CommandId::kOpen) + (c == 'U'))
-                          .arg(kept                       ? "apple=crisp|pear=green"
-                               : what == CommandId::kOpen ? "kiwi=hairy"
-                                                          : "")
-                          .arg(kept ? "*" : "", ended ? "" : "V",
-                               c == 'U' ? "Tabula - Untitled"
-                               : kept   ? "saved.tbx"
-                                        : ""));
+            Trigger(command);
+            EXPECT_EQ(Said(prompts.messages.at(0)), kSavePrompt);
+            const std::string file = c == 'F'               ? "F"
+                                     : Bytes(path) == old   ? ""
+                                     : Bytes(path) == crisp ? "W"
+                                                            : "?";
+            EXPECT_EQ(
+                std::string({what, c, ' '}) + test::Ring(deck) + ' ' +
+                    (deck.Modified() ? "*" : "") + (window->isVisible() ? "V " : " ") +
+                    window->windowTitle().section('/', -1).section(' ', -1).toStdString() + ' ' +
+                    std::to_string(prompts.messages.size() * 10 + prompts.file_dialogs.size()) +
+                    file,
+                *row++);
             std::filesystem::remove(path.toStdString());
             prompts = {};
         }
