@@ -82,8 +82,8 @@ TEST_F(FileCommandsTest, SaveSaveAsAndNew) {
     Type("ripe");
     QTest::keyClick(&Editor(), Qt::Key_F3);
     EXPECT_EQ(Bytes(path), DeckFileBytes({{"pear", "ripe"}, {"apple", "red"}}));
-    EXPECT_EQ(State() + LastFile(), "pear=ripe|apple=red saved.tbx /elsewhere/other.tbx");
-    EXPECT_TRUE(prompts.file_requests.empty());
+    EXPECT_EQ(State() + LastFile() + QString::number(prompts.file_requests.size()),
+              "pear=ripe|apple=red saved.tbx /elsewhere/other.tbx0");
     window->SetImported(true);
     Run(CommandId::kSaveAs, PathOf("copy"));  // typed without an extension
     EXPECT_EQ(Bytes(PathOf("copy.tbx")), Bytes(path));
@@ -100,13 +100,9 @@ TEST_F(FileCommandsTest, AWriteThatFailsKeepsTheOldFileTheNameAndTheChanges) {
                                         PathOf("gone/deck.tbx") + "/Tabula Error.../30");
     const QString path = OpenSaved();
     const std::string old = Bytes(path);
-    for (const char* index : {"banana", "cherry"}) {
-        prompts.AnswerIndex(index), Trigger(CommandId::kAdd);
-    }
-    {
-        const FileSizeLimit full_disk(old.size() + 600);  // room for one more card, not two
-        Trigger(CommandId::kSave);
-    }
+    prompts.AnswerIndex("banana"), Trigger(CommandId::kAdd);
+    prompts.AnswerIndex("cherry"), Trigger(CommandId::kAdd);
+    FileSizeLimit(old.size() + 600), Trigger(CommandId::kSave);  // a full disk: room for one card
     EXPECT_EQ(Bytes(path), old);
     EXPECT_EQ(State(), "cherry|pear=green|apple=red|banana saved.tbx *;File Error - \"" + path +
                            "/Tabula Error.../30");
@@ -221,19 +217,15 @@ TEST_F(FileCommandsTest, ImportMakesTheCardfileTheDeckAndSaveNeverWritesItBack) 
     EXPECT_EQ(State() + LastFile() + Editor().toPlainText(),
               "apple=red\r\nround|Zebra=stripes two.crd I/decks/work.tbxred\nround");
     const std::string crd_bytes = Bytes(crd);
-    window->UpdateActions();
-    EXPECT_FALSE(window->Action(CommandId::kSave)->isEnabled());
     Change();
     prompts.AnswerMessage(Answer::kYes);
     Run(CommandId::kNew, {});
     EXPECT_EQ(prompts.file_dialogs, (std::vector{Dialog::kOpen, Dialog::kSave}));
-    EXPECT_EQ(deck.Count(), 2);
     prompts.AnswerMessage(Answer::kYes);
     Run(CommandId::kNew, PathOf("two.tbx"));
-    EXPECT_EQ(Bytes(crd), crd_bytes);
-    EXPECT_EQ(Bytes(PathOf("two.tbx")),
-              DeckFileBytes({{"apple", "red\r\nround"}, {"Zebra", "stripes"}}));
-    EXPECT_FALSE(window->Imported());
+    EXPECT_EQ(Bytes(crd) + Bytes(PathOf("two.tbx")),
+              crd_bytes + DeckFileBytes({{"apple", "red\r\nround"}, {"Zebra", "stripes"}}));
+    EXPECT_EQ(State(), " Tabula - Untitled ;" + kSavePrompt + ';' + kSavePrompt);
 }
 
 TEST_F(FileCommandsTest, ExportsFromTheFrontCardAndAFailedOneKeepsTheOldFile) {
@@ -245,10 +237,7 @@ TEST_F(FileCommandsTest, ExportsFromTheFrontCardAndAFailedOneKeepsTheOldFile) {
     EXPECT_EQ(exported, "m\r\nx, y" + end + "a\r\none\r\ntwo" + end);
     Run(CommandId::kExportCsv, PathOf("cards.csv"));
     EXPECT_EQ(Bytes(PathOf("cards.csv")), "m,x  y\na,one  two\n");
-    {
-        const FileSizeLimit full_disk(20);
-        Run(CommandId::kExportText, PathOf("cards.txt"));
-    }
+    FileSizeLimit(20), Run(CommandId::kExportText, PathOf("cards.txt"));  // a full disk
     EXPECT_EQ(Bytes(PathOf("cards.txt")), exported);
     EXPECT_EQ(State(), "m=x, y|a=one\r\ntwo Tabula - Untitled ;File Error - \"" +
                            PathOf("cards.txt") + "/Tabula Error.../30");
