@@ -21,14 +21,13 @@ class TagDialogTest : public MainWindowTest {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
     QListView& List() { return *dialog->List(); }
-    // The rows' marks in the dialog (1 tagged, 0 not), then | and the cards' tag fields, then
-    // the rows selected and the dialog's result.
-    std::string Marks() {
-        std::string marks;
+    // Adds the rows' marks in the dialog (1 tagged, 0 not), then | and the cards' tag fields,
+    // then the rows selected and the dialog's result.
+    void Mark() {
         for (int row = 0; row < dialog->Model()->rowCount(); ++row) {
-            marks += dialog->Model()->Tagged(row) ? '1' : '0';
+            got += dialog->Model()->Tagged(row) ? '1' : '0';
         }
-        return marks + '|' + Tags() + '|' +
+        got += '|' + Tags() + '|' +
                std::to_string(List().selectionModel()->selectedIndexes().size()) +
                std::to_string(dialog->result()) + ' ';
     }
@@ -49,65 +48,44 @@ class TagDialogTest : public MainWindowTest {
     }
 
     std::unique_ptr<TagDialog> dialog;
+    std::string got;
 };
 
 TEST_F(TagDialogTest, AllNoneCancelAndOk) {
     FillDeck(deck, {"apple", "berry", "cherry", "date"});
-    deck.SetTaggedField(1, 7);  // a deck file may hold any non-zero value
-    deck.BringToFront(1);       // berry cherry date apple
-    deck.ClearModified();
-    Show();
+    deck.SetTaggedField(1, 7);                           // a deck file may hold any non-zero value
+    deck.BringToFront(1), deck.ClearModified(), Show();  // berry cherry date apple
     EXPECT_EQ(dialog->windowTitle() + List().model()->index(0, 0).data().toString() +
                   List().model()->index(3, 0).data().toString(),
               "Tag Cardsberryapple")
         << "the front card first";
-    std::string got = Marks();
-    dialog->AllAction()->trigger();
-    got += Marks();
-    QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
-    got += Marks();
-    Show();
-    dialog->NoneAction()->trigger();
-    QTest::keyClick(&List(), Qt::Key_Escape);
-    got += Marks();
-    Show();
-    Click(0);
-    dialog->AllAction()->trigger();  // changed rows lose their selection
-    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
-    got += Marks();  // stored as 1
-    Show();
-    dialog->NoneAction()->trigger();
-    QTest::keyClick(&List(), Qt::Key_Return);  // Enter is Ok
-    EXPECT_EQ(got + Marks(),
+    Mark(), dialog->AllAction()->trigger(), Mark();
+    QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton), Mark();
+    Show(), dialog->NoneAction()->trigger();
+    QTest::keyClick(&List(), Qt::Key_Escape), Mark();
+    Show(), Click(0), dialog->AllAction()->trigger();  // changed rows lose their selection
+    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton), Mark();  // stored as 1
+    Show(), dialog->NoneAction()->trigger();
+    QTest::keyClick(&List(), Qt::Key_Return), Mark();  // Enter is Ok
+    EXPECT_EQ(got,
               "1000|7000|00 1111|7000|00 1111|7000|00 0000|7000|00 1111|1111|01 0000|0000|01 ");
     EXPECT_FALSE(deck.Modified()) << "tags alone never ask to be saved";
 }
 
 TEST_F(TagDialogTest, SelectedTagsTheSelectedRowsAndDoubleClickToggles) {
     FillDeck(deck, {"a", "b", "c", "d", "e", "f"});
-    deck.SetTagged(4, true);
-    Show();
-    Click(2);
-    Click(4, Qt::ControlModifier);
-    dialog->SelectedAction()->trigger();  // never untags
-    std::string got = Marks();
-    Click(1);
-    Click(3, Qt::ShiftModifier);
-    dialog->SelectedAction()->trigger();
-    got += Marks();
-    Click(2, Qt::NoModifier, true);
-    got += Marks();
-    Click(2, Qt::NoModifier, true);
-    Click(5, Qt::NoModifier, true);
-    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
-    EXPECT_EQ(got + Marks(),
-              "001010|000010|00 011110|000010|00 010110|000010|00 011111|011111|01 ");
+    deck.SetTagged(4, true), Show();
+    Click(2), Click(4, Qt::ControlModifier), dialog->SelectedAction()->trigger(), Mark();
+    Click(1), Click(3, Qt::ShiftModifier), dialog->SelectedAction()->trigger(), Mark();
+    Click(2, Qt::NoModifier, true), Mark(), Click(2, Qt::NoModifier, true);
+    Click(5, Qt::NoModifier, true), QTest::mouseClick(dialog->OkButton(), Qt::LeftButton), Mark();
+    // Selected never untags.
+    EXPECT_EQ(got, "001010|000010|00 011110|000010|00 010110|000010|00 011111|011111|01 ");
 }
 
 // Card > Tag: a modal dialog over the window; Ok writes the tags, Cancel not.
 TEST_F(TagDialogTest, TheTagCommand) {
-    Cards({"a", "b", "c"});
-    deck.ClearModified();
+    Cards({"a", "b", "c"}), deck.ClearModified();
     for (const bool ok : {false, true}) {
         prompts.AnswerDialog([&, ok](QDialog& shown) {
             auto* tags = qobject_cast<TagDialog*>(&shown);
