@@ -24,8 +24,7 @@ class FindCommandTest : public DeckFilesTest {
     FindDialog* Window() { return window->Find().Window(); }
     void FindText(const QString& text) {
         ASSERT_TRUE(Trigger(CommandId::kFind));
-        Window()->Edit()->clear();
-        QTest::keyClicks(Window()->Edit(), text);
+        Window()->Edit()->clear(), QTest::keyClicks(Window()->Edit(), text);
     }
     void FindNext() { QTest::mouseClick(Window()->FindNextButton(), Qt::LeftButton); }
     // Find Next n times: after each, the front card, the selection's start and text, and a !
@@ -33,8 +32,7 @@ class FindCommandTest : public DeckFilesTest {
     Strings Next(int n) {
         Strings hits;
         for (int i = 0; i < n; ++i) {
-            FindNext();
-            const QTextCursor c = Editor().textCursor();
+            const QTextCursor c = (FindNext(), Editor().textCursor());
             hits.push_back(
                 std::string(deck.Front().Index()) + " " + std::to_string(c.selectionStart()) + " " +
                 c.selectedText().toStdString() + std::string(prompts.messages.size(), '!'));
@@ -46,18 +44,14 @@ class FindCommandTest : public DeckFilesTest {
 // From the front card round to its predecessor, every hit once, then the end.
 TEST_F(FindCommandTest, ThePassRunsFromTheFrontCardHitByHitToItsEnd) {
     UseCards({{"a", "x fox"}, {"b", "fox and Fox"}, {"c", "dog"}, {"d", "one\r\ntwo\rthe fox"}});
-    window->Stack().BringToFront(1);
-    deck.ClearModified();
-    FindText("fox");
+    window->Stack().BringToFront(1), deck.ClearModified(), FindText("fox");
     EXPECT_EQ(Window()->windowTitle(), "Find");
     // Match Case, Whole Word and Up are shown but change nothing.
-    Window()->MatchCase()->setChecked(true);
-    Window()->WholeWord()->setChecked(true);
+    Window()->MatchCase()->setChecked(true), Window()->WholeWord()->setChecked(true);
     Window()->Up()->setChecked(true);
     EXPECT_EQ(Next(1), Strings{"b 0 fox"});
     TABULA_TRY_VERIFY(Editor().hasFocus());
-    Window()->activateWindow();
-    QTest::keyClick(Window()->Edit(), Qt::Key_Return);  // Enter is Find Next
+    Window()->activateWindow(), QTest::keyClick(Window()->Edit(), Qt::Key_Return);  // Find Next
     // A CR LF and a lone CR are one line break each; at the end the last hit stays selected.
     EXPECT_EQ(Next(4), (Strings{"d 12 fox", "a 2 fox", "a 2 fox!", "a 2 fox!!"}));
     const auto& end = prompts.messages.at(1);
@@ -66,18 +60,15 @@ TEST_F(FindCommandTest, ThePassRunsFromTheFrontCardHitByHitToItsEnd) {
     EXPECT_FALSE(deck.Modified());
 
     QTest::mouseClick(Window()->CancelButton(), Qt::LeftButton);
-    TABULA_TRY_VERIFY(Window() == nullptr);
-    TABULA_TRY_VERIFY(Editor().hasFocus());
+    TABULA_TRY_VERIFY(Window() == nullptr && Editor().hasFocus());
 }
 
 TEST_F(FindCommandTest, TheFindWindowStartsFromTheEditorsSelection) {
     UseCards({{"a", "the brown fox\r\njumps" + std::string(300, 'q')}});
     const auto from = [&](int start, int end) {
         QTextCursor cursor = Editor().textCursor();
-        cursor.setPosition(start);
-        cursor.setPosition(end, QTextCursor::KeepAnchor);
-        Editor().setTextCursor(cursor);
-        EXPECT_TRUE(Trigger(CommandId::kFind));
+        cursor.setPosition(start), cursor.setPosition(end, QTextCursor::KeepAnchor);
+        Editor().setTextCursor(cursor), Trigger(CommandId::kFind);
         return Window()->Text();
     };
     EXPECT_EQ(from(4, 13), "brown fox");
@@ -88,8 +79,7 @@ TEST_F(FindCommandTest, TheFindWindowStartsFromTheEditorsSelection) {
     // Across the line break the one-line field takes the first line, and 127 characters at most.
     EXPECT_EQ(from(10, 19) + '|' + from(19, 319), "fox|" + QString(127, QChar(u'q')));
     EXPECT_EQ(Window(), first) << "one Find window at a time";
-    Window()->Edit()->clear();
-    TypeText(Window()->Edit(), QString::fromUtf8("a\u2192b"));
+    Window()->Edit()->clear(), TypeText(Window()->Edit(), QString::fromUtf8("a\u2192b"));
     EXPECT_EQ(Window()->Text(), "a?b") << "what is searched is what is shown";
     // Nothing selected: the typed text stays; an empty field disables Find Next.
     EXPECT_EQ(from(2, 2), "a?b");
@@ -105,20 +95,14 @@ TEST_F(FindCommandTest, ThePassFollowsTheDeckWhileTheWindowIsOpen) {
     UseCards({{"a", "x"}, {"b", "x"}, {"c", "x x"}, {"d", "x"}, {"e", "x"}});
     FindText("x");
     ASSERT_EQ(Next(2).back(), "b 0 x");
-    Editor().moveCursor(QTextCursor::Start);
-    ASSERT_TRUE(Trigger(CommandId::kFind));  // a new pass from b
-    window->Stack().BringToFront(1);         // c, then deleted with d after it
-    for (int i = 0; i < 2; ++i) {
-        prompts.AnswerMessage(Answer::kYes), Trigger(CommandId::kDelete);
-    }
-    prompts.AnswerIndex("bb");
-    Trigger(CommandId::kAdd);
-    TypeText(&Editor(), "x");
+    Editor().moveCursor(QTextCursor::Start), Trigger(CommandId::kFind);  // a new pass from b
+    window->Stack().BringToFront(1);  // c, then deleted with d after it
+    prompts.AnswerMessage(Answer::kYes), Trigger(CommandId::kDelete);
+    prompts.AnswerMessage(Answer::kYes), Trigger(CommandId::kDelete);
+    prompts.AnswerIndex("bb"), Trigger(CommandId::kAdd), TypeText(&Editor(), "x");
     prompts.messages.clear();
     EXPECT_EQ(Next(4), (Strings{"b 0 x", "e 0 x", "a 0 x", "a 0 x!"}));
-    deck.ClearDeck();
-    window->Stack().RefreshStack();
-    FindNext();
+    deck.ClearDeck(), window->Stack().RefreshStack(), FindNext();
     EXPECT_EQ(prompts.messages.size(), 1u) << "nothing to search, nothing to say";
 }
 
@@ -135,8 +119,8 @@ TEST(FindPassTest, BytesMatchTheirCapitalsAndHitsNeverOverlap) {
     for (const auto& [index, body] : {std::pair{"k", "aaaa"}, {"l", "x1 x2 x3"}, {"m", "ab ab"}}) {
         deck.CreateCard(index).SetBody(body);
     }
-    deck.SortCards();
-    deck.SetRemovalObserver([&pass](const Card& card) { pass.CardLeaving(card); });
+    deck.SortCards(),
+        deck.SetRemovalObserver([&pass](const Card& card) { pass.CardLeaving(card); });
     const auto run = [&](std::initializer_list<const char*> texts) {
         std::string got;
         for (const char* text : texts) {
@@ -151,10 +135,7 @@ TEST(FindPassTest, BytesMatchTheirCapitalsAndHitsNeverOverlap) {
     deck.SetBody(1, "x");  // the card now holds one x: the hits shown are not shown again
     EXPECT_EQ(run({"ab", "b", "b", "a"}), "m0m4--")
         << "a new text goes on after the hits passed; an ended pass stays ended";
-    deck.BringToFront(1);
-    pass.Start(deck);
-    deck.ClearDeck();
-    deck.CreateCard("a").SetBody("x");
+    deck.BringToFront(1), pass.Start(deck), deck.ClearDeck(), deck.CreateCard("a").SetBody("x");
     EXPECT_EQ(run({"x"}), "-") << "the cards of the pass are gone";
     deck.SetRemovalObserver({});
 }
