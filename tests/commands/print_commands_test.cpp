@@ -26,8 +26,8 @@ std::string ReadPdf(const QString& path) {
                     {QStringLiteral("-bbox"), path, QStringLiteral("-")});
     EXPECT_TRUE(pdftotext.waitForFinished() && pdftotext.exitCode() == 0) << path.toStdString();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const QPointF origin = printer.pageLayout().paintRect(QPageLayout::Point).topLeft();
+    const QPointF origin = (printer.setOutputFormat(QPrinter::PdfFormat),
+                            printer.pageLayout().paintRect(QPageLayout::Point).topLeft());
     QXmlStreamReader xml(pdftotext.readAllStandardOutput());
     QString text;
     double y = 0;
@@ -46,8 +46,7 @@ std::string ReadPdf(const QString& path) {
             text += !text.endsWith('/') && std::abs(top - y) < 0.1
                         ? QStringLiteral(" ")
                         : QStringLiteral("|%1,%2 ").arg(x, 0, 'f', 1).arg(top, 0, 'f', 1);
-            text += xml.readElementText();
-            y = top;
+            text += xml.readElementText(), y = top;
         }
     }
     return text.toStdString();
@@ -58,20 +57,16 @@ using PrintCommandsTest = DeckFilesTest;
 // The menu items and the front card's Print button print, each after the Print dialog.
 TEST_F(PrintCommandsTest, CardListAndTagArePrintedFromTheFrontCard) {
     UseCards({{"ant", "a", 1}, {"cat", "one\r\ntwo\r\n\r\n three"}, {"dog", "d"}});
-    window->Stack().BringToFront(1);
-    window->SetCurrentFile(PathOf("my cards.tbx"));
-    deck.ClearModified();
-    prompts.AnswerPrinterPdf(PathOf("card.pdf"));
+    window->Stack().BringToFront(1), window->SetCurrentFile(PathOf("my cards.tbx"));
+    deck.ClearModified(), prompts.AnswerPrinterPdf(PathOf("card.pdf"));
     Front().PrintButton()->click();
     // Margins of three lines; the blank after a line end is dropped, the empty line stays.
     EXPECT_EQ(ReadPdf(PathOf("card.pdf")),
               (PathOf("my cards.tbx") + "/|3.0,3.0 " + PathOf("my cards.tbx") +
                "|3.0,5.0 Index: cat|3.0,6.0 one|3.0,7.0 two|3.0,9.0 three")
                   .toStdString());
-    window->SetCurrentFile({});
-    prompts.AnswerPrinterPdf(PathOf("list.pdf"));
-    Trigger(CommandId::kPrintList);
-    prompts.AnswerPrinterPdf(PathOf("tag.pdf"));
+    window->SetCurrentFile({}), prompts.AnswerPrinterPdf(PathOf("list.pdf"));
+    Trigger(CommandId::kPrintList), prompts.AnswerPrinterPdf(PathOf("tag.pdf"));
     Trigger(CommandId::kPrintTag);
     EXPECT_EQ(std::regex_replace(ReadPdf(PathOf("list.pdf")) + ReadPdf(PathOf("tag.pdf")),
                                  std::regex("\\|[0-9.]+,[0-9.]+ "), "|"),
@@ -86,25 +81,18 @@ TEST_F(PrintCommandsTest, CardListAndTagArePrintedFromTheFrontCard) {
 TEST_F(PrintCommandsTest, NothingToPrintWritesNoPageAndAPrinterThatFailsIsTold) {
     prompts.AnswerPrinterPdf(PathOf("empty.pdf"));
     PrintCards(window->Context(), *window, PrintLayout::kList);
-    UseCards({{"ant", "a"}, {"bee", "b"}});
-    Change();
-    prompts.AnswerPrinterPdf(PathOf("untagged.pdf"));
-    Trigger(CommandId::kPrintTag);
-    prompts.AnswerPrinterPdf({});  // cancelled
-    Trigger(CommandId::kPrintCard);
+    UseCards({{"ant", "a"}, {"bee", "b"}}), Change();
+    prompts.AnswerPrinterPdf(PathOf("untagged.pdf")), Trigger(CommandId::kPrintTag);
+    prompts.AnswerPrinterPdf({}), Trigger(CommandId::kPrintCard);  // cancelled
     ExpectNoMessage();
 
     // Print to File with no file, and a file that cannot be created.
-    prompts.AnswerPrinter([](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        return true;
-    });
+    prompts.AnswerPrinter([](QPrinter& p) { return p.setOutputFormat(QPrinter::PdfFormat), true; });
     prompts.AnswerPrinterPdf(PathOf("missing/card.pdf"));
     for (int i = 0; i < 2; ++i) {
-        Trigger(CommandId::kPrintCard);
+        prompts.messages.clear(), Trigger(CommandId::kPrintCard);
         ExpectOnlyMessage("Print Failed", QCoreApplication::applicationName(),
                           MessageIcon::kWarning);
-        prompts.messages.clear();
     }
     EXPECT_EQ(std::to_string(prompts.print_dialogs) + (deck.Modified() ? "*" : ""), "5*");
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
