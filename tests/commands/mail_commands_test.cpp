@@ -29,19 +29,16 @@ class MailCommandsTest : public DeckFilesTest {
         for (auto& [name, value, old] : env) {
             old = qgetenv(name), qputenv(name, value);
         }
-        xdg = std::make_unique<XdgEmailTransport>();
-        mail_transport = xdg.get();
+        xdg = std::make_unique<XdgEmailTransport>(), mail_transport = xdg.get();
     }
     void TearDown() override {
-        DeckFilesTest::TearDown();
-        xdg.reset();
+        DeckFilesTest::TearDown(), xdg.reset();
         for (auto& [name, value, old] : env) {
             old.isNull() ? qunsetenv(name) : qputenv(name, old);
         }
     }
     bool SendCardEnabled() {
-        window->UpdateActions();
-        return window->Action(CommandId::kSendCard)->isEnabled();
+        return window->UpdateActions(), window->Action(CommandId::kSendCard)->isEnabled();
     }
     std::size_t TempFiles() const {
         return std::ranges::count_if(fs::recursive_directory_iterator(dir / "tmp"),
@@ -72,26 +69,21 @@ TEST_F(MailCommandsTest, CardListAndTagReachTheMailProgram) {
               (std::vector<std::string>{"--utf8", "--subject", "Meeting notes of the budget com",
                                         "--body", "Caf\xC3\xA9\nten"}));
     EXPECT_EQ(TempFiles(), 0u) << "a note needs no file";
-    deck.ClearDeck();
-    UseCards({{"ant", "six legs", 1}, {"bee", "", 0}});
-    deck.ClearModified();
-    window->SetCurrentFile(QStringLiteral("/decks/work.tbx"));
-    Trigger(CommandId::kSendTag);
+    deck.ClearDeck(), UseCards({{"ant", "six legs", 1}, {"bee", "", 0}}), deck.ClearModified();
+    window->SetCurrentFile(QStringLiteral("/decks/work.tbx")), Trigger(CommandId::kSendTag);
     const std::vector<std::string> args = fake.Arguments();
     ASSERT_EQ(args.size(), 3u);
     EXPECT_EQ(args[1] + " " + fs::path(args[2]).filename().string(), "--attach work.tbx.txt");
     EXPECT_EQ(fs::path(args[2]).parent_path().parent_path(), dir / "tmp") << "a private folder";
     EXPECT_EQ(fake.Attachment(), "ant\r\nsix legs\r\n" + std::string(60, '-') + "\r\n\r\n");
     EXPECT_EQ(TempFiles(), 1u) << "kept for the mail program";
-    window->SetCurrentFile({});
-    Trigger(CommandId::kSendList);
+    window->SetCurrentFile({}), Trigger(CommandId::kSendList);
     EXPECT_EQ(
         fs::path(fake.Arguments().at(2)).filename().string() + ":" + fake.Attachment().value_or(""),
         "Untitled.txt:ant\r\nbee\r\n");
     EXPECT_FALSE(deck.Modified());
     ExpectNoMessage();
-    window.reset();
-    xdg.reset();
+    window.reset(), xdg.reset();
     EXPECT_TRUE(fs::is_empty(dir / "tmp"));
 }
 
@@ -99,8 +91,7 @@ TEST_F(MailCommandsTest, CardListAndTagReachTheMailProgram) {
 // each answer of the mail program gets its message; without xdg-email, List and Tag say so and
 // leave no file.
 TEST_F(MailCommandsTest, WithoutAMailProgramOnlyListAndTagAreOffered) {
-    fake.SetHandlerRegistered(false);
-    DeckFilesTest::SetUp();
+    fake.SetHandlerRegistered(false), DeckFilesTest::SetUp();
     UseCards({{"ant", "six legs", 1}, {"bee", "", 0}});
     EXPECT_EQ(Front().EmailButton(), nullptr) << "xdg-email alone is not enough";
     EXPECT_FALSE(SendCardEnabled());
@@ -109,8 +100,7 @@ TEST_F(MailCommandsTest, WithoutAMailProgramOnlyListAndTagAreOffered) {
         send = send ? send : qobject_cast<QMenu*>(object);
     }
     ASSERT_NE(send, nullptr);
-    fake.SetHandlerRegistered(true);
-    emit send->aboutToShow();
+    fake.SetHandlerRegistered(true), emit send->aboutToShow();
     TABULA_TRY_VERIFY(SendCardEnabled());
     for (const int status : {3, 1, 2, 4}) {
         fake.SetExitStatus(status), Trigger(CommandId::kSendCard);
@@ -119,8 +109,7 @@ TEST_F(MailCommandsTest, WithoutAMailProgramOnlyListAndTagAreOffered) {
                                     "Panel");
     }
     EXPECT_TRUE(window->isEnabled());
-    fake.RemoveXdgEmail();
-    emit send->aboutToShow();
+    fake.RemoveXdgEmail(), emit send->aboutToShow();
     TABULA_TRY_VERIFY(!SendCardEnabled());
     Trigger(CommandId::kSendTag);
     ExpectMessage("Load Fail\nThe xdg-email command was not found (it comes with xdg-utils)");
@@ -132,11 +121,8 @@ TEST_F(MailCommandsTest, WithoutAMailProgramOnlyListAndTagAreOffered) {
 using MailWindowTest = DeckFilesTest;
 
 TEST_F(MailWindowTest, TheWindowIsDisabledUnderTheWaitCursorWhileTheMailProgramRuns) {
-    mail.available = true;
-    mail.folder = dir / "missing";
-    Open();
-    UseCards({{"ant", "x"}});
-    Trigger(CommandId::kSendList);
+    mail.available = true, mail.folder = dir / "missing", Open();
+    UseCards({{"ant", "x"}}), Trigger(CommandId::kSendList);
     ExpectOnlyMessage("File Error", "Tabula Error...", MessageIcon::kStop);
     EXPECT_TRUE(mail.sent.empty());
     prompts.messages.clear();
@@ -148,8 +134,7 @@ TEST_F(MailWindowTest, TheWindowIsDisabledUnderTheWaitCursorWhileTheMailProgramR
     };
     auto during = now();
     mail.while_sending = [&](const MailMessage&) { during = now(), window->close(); };
-    mail.outcomes.push_back(MailOutcome::NoEntryPoint());
-    Trigger(CommandId::kSendCard);
+    mail.outcomes.push_back(MailOutcome::NoEntryPoint()), Trigger(CommandId::kSendCard);
     EXPECT_EQ(during, std::tuple(false, Qt::WaitCursor, true)) << "and it cannot be closed";
     EXPECT_EQ(now(), std::tuple(true, Qt::ArrowCursor, true));
     ExpectOnlyMessage("Invalid Mapi32.DLL\nThe mail program cannot take messages",
