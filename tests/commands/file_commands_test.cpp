@@ -23,10 +23,9 @@ class FileCommandsTest : public DeckFilesTest {
     void Run(CommandId id, const QString& file) { prompts.AnswerFile(file), Trigger(id); }
     // The saved deck of apple and pear, open and unchanged.
     QString OpenSaved() {
-        deck.ClearModified();
-        Run(CommandId::kOpen, WriteDeck("saved.tbx", {{"pear", "green"}, {"apple", "red"}}));
-        prompts = {};
-        return PathOf("saved.tbx");
+        deck.ClearModified(),
+            Run(CommandId::kOpen, WriteDeck("saved.tbx", {{"pear", "green"}, {"apple", "red"}}));
+        return prompts = {}, PathOf("saved.tbx");
     }
     void Type(const char* body) { Editor().selectAll(), QTest::keyClicks(&Editor(), body); }
     // The ring, the file in the title, * if changed, I if imported; then each message, its text
@@ -45,15 +44,12 @@ class FileCommandsTest : public DeckFilesTest {
 // Each command's dialog, opened in the folder of Last File; cancelled, nothing changes. The
 // dialog opens with the pattern in the name field, which, confirmed, names no file.
 TEST_F(FileCommandsTest, EachCommandAsksWithItsDialogAndACancelChangesNothing) {
-    settings.values["Last File"] = "/decks/work.tbx";
-    UseCards({{"apple", "red"}});
-    Change();
+    settings.values["Last File"] = "/decks/work.tbx", UseCards({{"apple", "red"}}), Change();
     QString got;  // per dialog: kind, filter, extension, ! must exist, ? asks to overwrite, folder
     for (const CommandId id :
          {CommandId::kOpen, CommandId::kMerge, CommandId::kSaveAs, CommandId::kSave,
           CommandId::kImportCardfile, CommandId::kExportText, CommandId::kExportCsv}) {
-        prompts = {};
-        Run(id, {});
+        prompts = {}, Run(id, {});
         const FileDialogRequest& r = prompts.file_requests.at(0);
         const bool save = prompts.file_dialogs[0] == Dialog::kSave;
         FileDialog shown(nullptr, r, save);
@@ -78,14 +74,11 @@ TEST_F(FileCommandsTest, SaveSaveAsAndNew) {
     const QString path = OpenSaved();
     EXPECT_EQ(LastFile(), path);
     settings.values["Last File"] = "/elsewhere/other.tbx";  // Save does not write it
-    window->Stack().Next();
-    Type("ripe");
-    QTest::keyClick(&Editor(), Qt::Key_F3);
+    window->Stack().Next(), Type("ripe"), QTest::keyClick(&Editor(), Qt::Key_F3);
     EXPECT_EQ(Bytes(path), DeckFileBytes({{"pear", "ripe"}, {"apple", "red"}}));
     EXPECT_EQ(State() + LastFile() + QString::number(prompts.file_requests.size()),
               "pear=ripe|apple=red saved.tbx /elsewhere/other.tbx0");
-    window->SetImported(true);
-    Run(CommandId::kSaveAs, PathOf("copy"));  // typed without an extension
+    window->SetImported(true), Run(CommandId::kSaveAs, PathOf("copy"));  // with no extension
     EXPECT_EQ(Bytes(PathOf("copy.tbx")), Bytes(path));
     EXPECT_EQ(State() + LastFile(), "pear=ripe|apple=red copy.tbx " + PathOf("copy.tbx"));
     Trigger(CommandId::kNew);  // nothing changed: no question
@@ -93,9 +86,7 @@ TEST_F(FileCommandsTest, SaveSaveAsAndNew) {
 }
 
 TEST_F(FileCommandsTest, AWriteThatFailsKeepsTheOldFileTheNameAndTheChanges) {
-    UseCards({{"apple", "red"}});
-    Change();
-    Run(CommandId::kSaveAs, PathOf("gone/deck.tbx"));
+    UseCards({{"apple", "red"}}), Change(), Run(CommandId::kSaveAs, PathOf("gone/deck.tbx"));
     EXPECT_EQ(State() + LastFile(), "apple=red Tabula - Untitled *;File Error - \"" +
                                         PathOf("gone/deck.tbx") + "/Tabula Error.../30");
     const QString path = OpenSaved();
@@ -111,16 +102,14 @@ TEST_F(FileCommandsTest, AWriteThatFailsKeepsTheOldFileTheNameAndTheChanges) {
 }
 
 TEST_F(FileCommandsTest, SaveAsksBeforeWritingOverAnotherProgramsChange) {
-    const QString path = OpenSaved();
-    Type("ripe");
+    const QString path = (OpenSaved(), Type("ripe"), PathOf("saved.tbx"));
     const std::string theirs = DeckFileBytes({{"theirs", ""}});
     const auto file = FileSystemPath(path);
     WriteFileBytes(file, theirs);
     std::filesystem::last_write_time(
         file, std::filesystem::last_write_time(file) + std::chrono::seconds(5));
     for (const Answer answer : {Answer::kNo, Answer::kYes}) {
-        prompts.AnswerMessage(answer);
-        Trigger(CommandId::kSave);
+        prompts.AnswerMessage(answer), Trigger(CommandId::kSave);
         EXPECT_EQ(Said(prompts.messages.back()),
                   Said({"saved.tbx was changed by another program since it was opened. Overwrite "
                         "it?",
@@ -129,8 +118,7 @@ TEST_F(FileCommandsTest, SaveAsksBeforeWritingOverAnotherProgramsChange) {
                   answer == Answer::kYes ? DeckFileBytes({{"apple", "ripe"}, {"pear", "green"}})
                                          : theirs + "*");
     }
-    Change();
-    Trigger(CommandId::kSave);
+    Change(), Trigger(CommandId::kSave);
     EXPECT_EQ(prompts.messages.size(), 2u) << "its own write is no other program's";
 }
 
@@ -138,10 +126,8 @@ TEST_F(FileCommandsTest, MergeJoinsTheFileAndTheDeckCountsAsChanged) {
     const QString saved = OpenSaved();
     Run(CommandId::kMerge, WriteDeck("none.tbx", {}));
     EXPECT_EQ(State(), "apple=red|pear=green saved.tbx ") << "no card came, nothing changed";
-    WriteFileBytes(dir / "text.tbx", "no deck");
-    Run(CommandId::kMerge, PathOf("text.tbx"));
-    prompts.AnswerFile(WriteDeck("other.tbx", {{"apple", "theirs"}, {"banana", "yellow"}}));
-    Trigger(CommandId::kMerge);  // the deck's own card first
+    WriteFileBytes(dir / "text.tbx", "no deck"), Run(CommandId::kMerge, PathOf("text.tbx"));
+    Run(CommandId::kMerge, WriteDeck("other.tbx", {{"apple", "theirs"}, {"banana", "yellow"}}));
     EXPECT_EQ(State() + LastFile(),
               "apple=red|apple=theirs|banana=yellow|pear=green saved.tbx *;File Error - "
               "Incompable File/Tabula Error.../30" +
@@ -173,18 +159,15 @@ TEST_F(FileCommandsTest, TheSavePromptBeforeTheDeckIsDropped) {
                                         {'U', Answer::kYes},
                                         {'F', Answer::kYes}}) {
             SCOPED_TRACE(*row);
-            window->show();
-            const QString path = OpenSaved();
-            const std::string old = Bytes(path);
-            Type("crisp");
+            const QString path = (window->show(), OpenSaved());
+            const std::string old = (Type("crisp"), Bytes(path));
             if (c == 'U') {
                 window->SetCurrentFile({});
             } else if (c == 'F') {  // a folder cannot be replaced
                 std::filesystem::remove(path.toStdString());
                 std::filesystem::create_directory(path.toStdString());
             }
-            prompts.AnswerMessage(answer);
-            if (what == 'O') {
+            if (prompts.AnswerMessage(answer); what == 'O') {
                 prompts.AnswerFile(WriteDeck("next.tbx", {{"kiwi", "hairy"}}));
             }
             prompts.AnswerFile({});  // the name asked for an untitled deck
@@ -201,8 +184,7 @@ TEST_F(FileCommandsTest, TheSavePromptBeforeTheDeckIsDropped) {
                     std::to_string(prompts.messages.size() * 10 + prompts.file_dialogs.size()) +
                     file,
                 *row++);
-            std::filesystem::remove(path.toStdString());
-            prompts = {};
+            std::filesystem::remove(path.toStdString()), prompts = {};
         }
     }
 }
@@ -217,20 +199,16 @@ TEST_F(FileCommandsTest, ImportMakesTheCardfileTheDeckAndSaveNeverWritesItBack) 
     EXPECT_EQ(State() + LastFile() + Editor().toPlainText(),
               "apple=red\r\nround|Zebra=stripes two.crd I/decks/work.tbxred\nround");
     const std::string crd_bytes = Bytes(crd);
-    Change();
-    prompts.AnswerMessage(Answer::kYes);
-    Run(CommandId::kNew, {});
+    Change(), prompts.AnswerMessage(Answer::kYes), Run(CommandId::kNew, {});
     EXPECT_EQ(prompts.file_dialogs, (std::vector{Dialog::kOpen, Dialog::kSave}));
-    prompts.AnswerMessage(Answer::kYes);
-    Run(CommandId::kNew, PathOf("two.tbx"));
+    prompts.AnswerMessage(Answer::kYes), Run(CommandId::kNew, PathOf("two.tbx"));
     EXPECT_EQ(Bytes(crd) + Bytes(PathOf("two.tbx")),
               crd_bytes + DeckFileBytes({{"apple", "red\r\nround"}, {"Zebra", "stripes"}}));
     EXPECT_EQ(State(), " Tabula - Untitled ;" + kSavePrompt + ';' + kSavePrompt);
 }
 
 TEST_F(FileCommandsTest, ExportsFromTheFrontCardAndAFailedOneKeepsTheOldFile) {
-    UseCards({{"a", "one\r\ntwo"}, {"m", "x, y"}});
-    window->Stack().BringToFront(1);
+    UseCards({{"a", "one\r\ntwo"}, {"m", "x, y"}}), window->Stack().BringToFront(1);
     Run(CommandId::kExportText, PathOf("cards"));  // typed without an extension
     const std::string end = "\r\n" + std::string(60, '-') + "\r\n\r\n";
     const std::string exported = Bytes(PathOf("cards.txt"));
