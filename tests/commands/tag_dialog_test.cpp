@@ -67,9 +67,9 @@ TEST_F(TagDialogTest, AllNoneCancelAndOk) {
     QTest::mouseClick(dialog->OkButton(), Qt::LeftButton), Mark();  // stored as 1
     Show(), dialog->NoneAction()->trigger();
     QTest::keyClick(&List(), Qt::Key_Return), Mark();  // Enter is Ok
-    EXPECT_EQ(got,
+    // Tags alone never ask to be saved.
+    EXPECT_EQ(got + (deck.Modified() ? "*" : ""),
               "1000|7000|00 1111|7000|00 1111|7000|00 0000|7000|00 1111|1111|01 0000|0000|01 ");
-    EXPECT_FALSE(deck.Modified()) << "tags alone never ask to be saved";
 }
 
 TEST_F(TagDialogTest, SelectedTagsTheSelectedRowsAndDoubleClickToggles) {
@@ -94,10 +94,9 @@ TEST_F(TagDialogTest, TheTagCommand) {
             tags->Model()->Toggle(1);
             ok ? tags->OkButton()->click() : tags->reject();
         });
-        ASSERT_TRUE(Trigger(CommandId::kTag));
-        EXPECT_EQ(Tags(), ok ? "010" : "000");
+        Trigger(CommandId::kTag);
+        EXPECT_EQ(Tags() + (deck.Modified() ? "*" : ""), ok ? "010" : "000");
     }
-    EXPECT_FALSE(deck.Modified());
     EXPECT_EQ(window->focusWidget(), &Editor());
 }
 
