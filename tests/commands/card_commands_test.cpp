@@ -29,8 +29,9 @@ TEST_F(CardCommandsTest, EachStepLeavesItsRingFlagAndMessage) {
         "Zed Carl Arles Axab bobby|0|G|BOB|bobby Carl Zed Arles Axab||",
         "Bravo alpha|1|G|b|Bravo alpha||\"b\" Not Found/Tabula Warning",
         "a b|0|G||a b||Text Not Found/Tabula Warning...",
-        "a b c|0|D|N|a b c||Delete \"a\" ?/Delete Card", "a b c|0|D|Y|b c|*|Delete \"a\" ?/Delete Card",
-        "solo|0|D|Y||*|Delete \"solo\" ?/Delete Card"};
+        "solo|0|D|Y||*|Delete \"solo\" ?/Delete Card",
+        "a b c|0|D|N|a b c||Delete \"a\" ?/Delete Card",
+        "a b c|0|D|Y|b c|*|Delete \"a\" ?/Delete Card"};
     // clang-format on
     for (const QString row : rows) {
         SCOPED_TRACE(row.toStdString());

@@ -14,7 +14,7 @@ namespace {
 // tabula-cli prints): the English texts exist twice, and this keeps them the same.
 TEST(CoreMessagesTest, TheEnglishTextsAreTheLibrariesOwn) {
     const std::string path = "/tmp/a \"%1\" deck.tbx";
-    const QString qpath = QString::fromStdString(path);
+    const QString qpath(path.c_str());
     for (int s = 0; s < 6; ++s) {  // every status of each kind of result
         for (const int n : {-1, 0, 1, 2, 3, 4, 17}) {
             SCOPED_TRACE(testing::Message() << s << ' ' << n);

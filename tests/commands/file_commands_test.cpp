@@ -144,7 +144,8 @@ TEST_F(FileCommandsTest, TheSavePromptBeforeTheDeckIsDropped) {
     const std::string rows[] = {
         "NC " + kept + "saved.tbx 10", "NN  V Untitled 10", "NY  V Untitled 10W",
         "NU " + kept + "Untitled 11", "NF " + kept + "saved.tbx 20F",
-        "OC " + kept + "saved.tbx 11", "ON kiwi=hairy V next.tbx 11", "OY kiwi=hairy V next.tbx 11W",
+        "OC " + kept + "saved.tbx 11", "ON kiwi=hairy V next.tbx 11",
+        "OY kiwi=hairy V next.tbx 11W",
         "OU " + kept + "Untitled 12", "OF " + kept + "saved.tbx 21F",
         "EC " + kept + "saved.tbx 10", "EN  * saved.tbx 10", "EY   saved.tbx 10W",
         "EU " + kept + "Untitled 11", "EF " + kept + "saved.tbx 20F"};
