@@ -125,9 +125,8 @@ TEST_F(MailWindowTest, TheWindowIsDisabledUnderTheWaitCursorWhileTheMailProgramR
     EXPECT_TRUE(mail.sent.empty());
     prompts.messages.clear();
     // While it runs, and after: enabled?, the cursor over the program, shown?
-    const auto now = [&] {
-        const QCursor* cursor = QGuiApplication::overrideCursor();
-        return std::tuple(window->isEnabled(), cursor ? cursor->shape() : Qt::ArrowCursor,
+    const auto now = [&, cursor = &QGuiApplication::overrideCursor] {
+        return std::tuple(window->isEnabled(), cursor() ? cursor()->shape() : Qt::ArrowCursor,
                           window->isVisible());
     };
     auto during = now();

@@ -16,8 +16,7 @@ namespace {
 class TagDialogTest : public MainWindowTest {
   protected:
     void Show() {
-        dialog = std::make_unique<TagDialog>(deck, nullptr);
-        dialog->show();
+        dialog = std::make_unique<TagDialog>(deck, nullptr), dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
     QListView& List() { return *dialog->List(); }
@@ -51,9 +50,9 @@ class TagDialogTest : public MainWindowTest {
     std::string got;
 };
 
-TEST_F(TagDialogTest, AllNoneCancelAndOk) {
-    FillDeck(deck, {"apple", "berry", "cherry", "date"});
-    deck.SetTaggedField(1, 7);                           // a deck file may hold any non-zero value
+TEST_F(TagDialogTest, AllNoneCancelOkSelectedAndDoubleClick) {
+    FillDeck(deck, {"apple", "berry", "cherry", "date"}),
+        deck.SetTaggedField(1, 7);                       // a deck file may hold any non-zero value
     deck.BringToFront(1), deck.ClearModified(), Show();  // berry cherry date apple
     EXPECT_EQ(dialog->windowTitle() + List().model()->index(0, 0).data().toString() +
                   List().model()->index(3, 0).data().toString(),
@@ -70,16 +69,14 @@ TEST_F(TagDialogTest, AllNoneCancelAndOk) {
     // Tags alone never ask to be saved.
     EXPECT_EQ(got + (deck.Modified() ? "*" : ""),
               "1000|7000|00 1111|7000|00 1111|7000|00 0000|7000|00 1111|1111|01 0000|0000|01 ");
-}
 
-TEST_F(TagDialogTest, SelectedTagsTheSelectedRowsAndDoubleClickToggles) {
-    FillDeck(deck, {"a", "b", "c", "d", "e", "f"});
+    // Selected tags the selected rows, and never untags; a double click toggles.
+    got.clear(), deck.ClearDeck(), FillDeck(deck, {"a", "b", "c", "d", "e", "f"});
     deck.SetTagged(4, true), Show();
     Click(2), Click(4, Qt::ControlModifier), dialog->SelectedAction()->trigger(), Mark();
     Click(1), Click(3, Qt::ShiftModifier), dialog->SelectedAction()->trigger(), Mark();
     Click(2, Qt::NoModifier, true), Mark(), Click(2, Qt::NoModifier, true);
     Click(5, Qt::NoModifier, true), QTest::mouseClick(dialog->OkButton(), Qt::LeftButton), Mark();
-    // Selected never untags.
     EXPECT_EQ(got, "001010|000010|00 011110|000010|00 010110|000010|00 011111|011111|01 ");
 }
 
@@ -91,8 +88,7 @@ TEST_F(TagDialogTest, TheTagCommand) {
             auto* tags = qobject_cast<TagDialog*>(&shown);
             ASSERT_NE(tags, nullptr);
             EXPECT_EQ(tags->parentWidget(), window.get());
-            tags->Model()->Toggle(1);
-            ok ? tags->OkButton()->click() : tags->reject();
+            tags->Model()->Toggle(1), ok ? tags->OkButton()->click() : tags->reject();
         });
         Trigger(CommandId::kTag);
         EXPECT_EQ(Tags() + (deck.Modified() ? "*" : ""), ok ? "010" : "000");
