@@ -1,6 +1,5 @@
 #include "commands/file_commands.h"
 
-#include <QCoreApplication>
 #include <QTest>
 
 #include "gui_support/deck_files_fixture.h"
@@ -10,14 +9,14 @@
 namespace tabula::test {
 namespace {
 
-using Strings = std::vector<std::string>;
 using Dialog = ScriptedPrompts::FileDialog;
-const QString kError = QStringLiteral("/Tabula Error.../%1/%2")
-                           .arg(int(MessageIcon::kStop))
-                           .arg(int(MessageButtons::kOk));
-const QString kSavePrompt = QStringLiteral("Save Changes ?/Tabula/%1/%2")
-                                .arg(int(MessageIcon::kQuestion))
-                                .arg(int(MessageButtons::kYesNoCancel));
+using namespace std::chrono_literals;
+
+QString Said(const struct ScriptedPrompts::Message& m) {
+    return QStringLiteral("%1/%2/%3%4").arg(m.text, m.caption).arg(int(m.icon)).arg(int(m.buttons));
+}
+const QString kSavePrompt =
+    Said({"Save Changes ?", "Tabula", MessageIcon::kQuestion, MessageButtons::kYesNoCancel});
 
 class FileCommandsTest : public DeckFilesTest {
   protected:
@@ -25,196 +24,165 @@ class FileCommandsTest : public DeckFilesTest {
     void Run(CommandId id, const QString& file) { prompts.AnswerFile(file), Trigger(id); }
     // The saved deck of apple and pear, open and unchanged.
     QString OpenSaved() {
-        deck.ClearModified();
-        const QString path = WriteDeck("saved.tbx", {{"pear", "green"}, {"apple", "red"}});
-        Run(CommandId::kOpen, path);
-        prompts = {};
-        return path;
+        deck.ClearModified(),
+            Run(CommandId::kOpen, WriteDeck("saved.tbx", {{"pear", "green"}, {"apple", "red"}}));
+        return prompts = {}, PathOf("saved.tbx");
     }
     void Type(const char* body) { Editor().selectAll(), QTest::keyClicks(&Editor(), body); }
-    static QString Said(const struct ScriptedPrompts::Message& m) {
-        return m.text + '/' + m.caption + '/' + QString::number(int(m.icon)) + '/' +
-               QString::number(int(m.buttons));
-    }
-    void ExpectError(const QString& start) {
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_TRUE(Said(prompts.messages[0]).startsWith(start))
-            << Said(prompts.messages[0]).toStdString();
-        EXPECT_TRUE(Said(prompts.messages[0]).endsWith(kError))
-            << Said(prompts.messages[0]).toStdString();
-    }
-    // The ring, the caption, * if changed, I if imported, and how many messages were shown.
+    // The ring, the file in the title, * if changed, I if imported; then each message, its text
+    // up to the file's name.
     QString State() const {
-        QStringList ring;
-        for (const std::string& index : Ring()) {
-            ring << QString::fromStdString(index);
+        QString state = QString::fromStdString(test::Ring(deck)) + ' ' +
+                        window->windowTitle().section('/', -1) + ' ' +
+                        (deck.Modified() ? "*" : "") + (window->Imported() ? "I" : "");
+        for (const auto& m : prompts.messages) {
+            state += ';' + Said({m.text.section('"', 0, 1), m.caption, m.icon, m.buttons});
         }
-        return ring.join(' ') + '|' + window->windowTitle() + '|' + (deck.Modified() ? "*" : "") +
-               (window->Imported() ? "I" : "") + '|' + QString::number(prompts.messages.size());
+        return state;
     }
 };
 
 // Each command's dialog, opened in the folder of Last File; cancelled, nothing changes. The
 // dialog opens with the pattern in the name field, which, confirmed, names no file.
 TEST_F(FileCommandsTest, EachCommandAsksWithItsDialogAndACancelChangesNothing) {
-    settings.values["Last File"] = "/decks/work.tbx";
-    UseCards({{"apple", "red"}});
-    Change();
+    settings.values["Last File"] = "/decks/work.tbx", UseCards({{"apple", "red"}}), Change();
     QString got;  // per dialog: kind, filter, extension, ! must exist, ? asks to overwrite, folder
     for (const CommandId id :
          {CommandId::kOpen, CommandId::kMerge, CommandId::kSaveAs, CommandId::kSave,
           CommandId::kImportCardfile, CommandId::kExportText, CommandId::kExportCsv}) {
-        prompts = {};
-        Run(id, {});
-        ASSERT_EQ(prompts.file_requests.size(), 1u);
-        const FileDialogRequest& r = prompts.file_requests[0];
+        prompts = {}, Run(id, {});
+        const FileDialogRequest& r = prompts.file_requests.at(0);
         const bool save = prompts.file_dialogs[0] == Dialog::kSave;
-        got += QStringLiteral("%1 %2|%3 %4%5%6 %7;")
+        FileDialog shown(nullptr, r, save);
+        const bool named = shown.NameFieldText() == r.initial_name;
+        shown.accept();
+        got += QStringLiteral("%1 %2|%3 %4%5%6 %7%8;")
                    .arg(save ? "save" : "open", r.filters.at(0).description,
                         r.filters.at(0).pattern, r.default_extension, r.must_exist ? "!" : "",
-                        r.overwrite_prompt ? "?" : "", r.initial_folder);
-        FileDialog shown(nullptr, r, save);
-        EXPECT_EQ(shown.NameFieldText(), r.initial_name);
-        shown.accept();
-        EXPECT_EQ(shown.result(), QDialog::Rejected);
+                        r.overwrite_prompt ? "?" : "", r.initial_folder,
+                        named && shown.result() == QDialog::Rejected ? "" : " took the name");
     }
     const QString tbx = "Tabula Files (*.tbx) |*.tbx tbx",
                   txt = "save Text Files (*.txt) |*.txt txt? /decks;";
     EXPECT_EQ(got, "open " + tbx + "! /decks;open " + tbx + "! /decks;save " + tbx +
                        "? /decks;save " + tbx +
                        "? /decks;open Cardfile Files (*.crd) |*.crd crd! /decks;" + txt + txt);
-    EXPECT_EQ(State(), "apple|Tabula - Untitled|*|0");
+    EXPECT_EQ(State(), "apple=red Tabula - Untitled *");
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
-TEST_F(FileCommandsTest, SaveSaveAsAndNew) {
+TEST_F(FileCommandsTest, SaveSaveAsNewAndAWriteThatFails) {
     const QString path = OpenSaved();
     EXPECT_EQ(LastFile(), path);
     settings.values["Last File"] = "/elsewhere/other.tbx";  // Save does not write it
-    window->Stack().Next();
-    Type("ripe");
-    QTest::keyClick(&Editor(), Qt::Key_F3);
+    window->Stack().Next(), Type("ripe"), QTest::keyClick(&Editor(), Qt::Key_F3);
     EXPECT_EQ(Bytes(path), DeckFileBytes({{"pear", "ripe"}, {"apple", "red"}}));
-    EXPECT_EQ(State() + LastFile(), "pear apple|Tabula - " + path + "||0/elsewhere/other.tbx");
-    EXPECT_TRUE(prompts.file_requests.empty());
-
-    window->SetImported(true);
-    Run(CommandId::kSaveAs, PathOf("copy"));  // typed without an extension
-    const QString copy = PathOf("copy.tbx");
-    EXPECT_EQ(Bytes(copy), Bytes(path));
-    EXPECT_EQ(State() + LastFile(), "pear apple|Tabula - " + copy + "||0" + copy);
-    Trigger(CommandId::kNew);  // nothing changed: no question
-    EXPECT_EQ(State(), "|Tabula - Untitled||0");
-}
-
-TEST_F(FileCommandsTest, AWriteThatFailsKeepsTheOldFileTheNameAndTheChanges) {
-    UseCards({{"apple", "red"}});
-    Change();
-    const QString gone = PathOf("gone/deck.tbx");
-    Run(CommandId::kSaveAs, gone);
-    ExpectError("File Error - \"" + gone + "\"");
-    EXPECT_EQ(State() + LastFile(), "apple|Tabula - Untitled|*|1");
-
-    const QString path = OpenSaved();
-    const std::string old = Bytes(path);
-    for (const char* index : {"banana", "cherry"}) {
-        prompts.AnswerIndex(index), Trigger(CommandId::kAdd);
-    }
-    {
-        const FileSizeLimit full_disk(old.size() + 600);  // room for one more card, not two
-        Trigger(CommandId::kSave);
-    }
-    EXPECT_EQ(Bytes(path) + (deck.Modified() ? "*" : ""), old + "*");
-    ExpectError("File Error - \"" + path + "\"");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
-        << "nothing left beside the file";
+    EXPECT_EQ(State() + LastFile() + QString::number(prompts.file_requests.size()),
+              "pear=ripe|apple=red saved.tbx /elsewhere/other.tbx0");
+    window->SetImported(true), Run(CommandId::kSaveAs, PathOf("copy"));  // with no extension
+    EXPECT_EQ(State() + LastFile() + (Bytes(PathOf("copy.tbx")) == Bytes(path) ? "" : " wrong"),
+              "pear=ripe|apple=red copy.tbx " + PathOf("copy.tbx"));
+    EXPECT_EQ((Trigger(CommandId::kNew), State()), " Tabula - Untitled ");  // asks nothing
+    // A write that fails keeps the old file, the name and the changes.
+    UseCards({{"apple", "red"}}), Change(), Run(CommandId::kSaveAs, PathOf("gone/deck.tbx"));
+    EXPECT_EQ(State() + LastFile(), "apple=red Tabula - Untitled *;File Error - \"" +
+                                        PathOf("gone/deck.tbx") + "/Tabula Error.../30" +
+                                        PathOf("copy.tbx"));
+    const std::string old = (OpenSaved(), Bytes(path));
+    prompts.AnswerIndex("banana"), Trigger(CommandId::kAdd);
+    prompts.AnswerIndex("cherry"), Trigger(CommandId::kAdd);
+    FileSizeLimit(old.size() + 600), Trigger(CommandId::kSave);  // a full disk: room for one card
+    EXPECT_EQ(Bytes(path), old);
+    EXPECT_EQ(State(), "cherry|pear=green|apple=red|banana saved.tbx *;File Error - \"" + path +
+                           "/Tabula Error.../30");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2)
+        << "nothing left beside saved.tbx and copy.tbx";
 }
 
 TEST_F(FileCommandsTest, SaveAsksBeforeWritingOverAnotherProgramsChange) {
-    const QString path = OpenSaved();
-    Type("ripe");
+    const QString path = (OpenSaved(), Type("ripe"), PathOf("saved.tbx"));
     const std::string theirs = DeckFileBytes({{"theirs", ""}});
     const auto file = FileSystemPath(path);
-    WriteFileBytes(file, theirs);
-    std::filesystem::last_write_time(
-        file, std::filesystem::last_write_time(file) + std::chrono::seconds(5));
+    WriteFileBytes(file, theirs),
+        std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) + 5s);
     for (const Answer answer : {Answer::kNo, Answer::kYes}) {
-        prompts.AnswerMessage(answer);
-        Trigger(CommandId::kSave);
-        EXPECT_EQ(
-            prompts.messages.back().text + QString::number(int(prompts.messages.back().buttons)),
-            "saved.tbx was changed by another program since it was opened. Overwrite it?" +
-                QString::number(int(MessageButtons::kYesNoDefaultNo)));
+        prompts.AnswerMessage(answer), Trigger(CommandId::kSave);
+        EXPECT_EQ(Said(prompts.messages.back()),
+                  Said({"saved.tbx was changed by another program since it was opened. Overwrite "
+                        "it?",
+                        "Tabula", MessageIcon::kWarning, MessageButtons::kYesNoDefaultNo}));
         EXPECT_EQ(Bytes(path) + (deck.Modified() ? "*" : ""),
                   answer == Answer::kYes ? DeckFileBytes({{"apple", "ripe"}, {"pear", "green"}})
                                          : theirs + "*");
     }
-    Change();
-    Trigger(CommandId::kSave);
+    Change(), Trigger(CommandId::kSave);
     EXPECT_EQ(prompts.messages.size(), 2u) << "its own write is no other program's";
 }
 
 TEST_F(FileCommandsTest, MergeJoinsTheFileAndTheDeckCountsAsChanged) {
     const QString saved = OpenSaved();
-    const QString title = "|Tabula - " + saved;
     Run(CommandId::kMerge, WriteDeck("none.tbx", {}));
-    EXPECT_EQ(State(), "apple pear" + title + "||0") << "no card came, nothing changed";
-    WriteFileBytes(dir / "text.tbx", "no deck");
-    Run(CommandId::kMerge, PathOf("text.tbx"));
-    ExpectError("File Error - Incompable File");
-    EXPECT_EQ(State(), "apple pear" + title + "||1");
-    prompts.messages.clear();
+    EXPECT_EQ(State(), "apple=red|pear=green saved.tbx ") << "no card came, nothing changed";
+    WriteFileBytes(dir / "text.tbx", "no deck"), Run(CommandId::kMerge, PathOf("text.tbx"));
     Run(CommandId::kMerge, WriteDeck("other.tbx", {{"apple", "theirs"}, {"banana", "yellow"}}));
-    EXPECT_EQ(State() + LastFile(), "apple apple banana pear" + title + "|*|0" + saved);
-    EXPECT_EQ(deck.At(0).Body(), "red") << "the deck's own card first";
+    EXPECT_EQ(State() + LastFile(),
+              "apple=red|apple=theirs|banana=yellow|pear=green saved.tbx *;File Error - "
+              "Incompable File/Tabula Error.../30" +
+                  saved);
 }
 
-// "Save Changes ?" before New, Open and closing, for every answer: C(ancel), N(o), Y(es), U (Yes
-// for an untitled deck, its name not given), F (Yes, and the write fails), - (nothing changed).
+// "Save Changes ?" before New, Open and closing (Exit) a changed deck, for every answer:
+// C(ancel), N(o), Y(es), U (Yes for an untitled deck, its name not given), F (Yes, and the write
+// fails). Each row: the ring after, * changed, V shown, the title, messages and file dialogs
+// shown, W if the file was written and F if it is the folder put in its place.
 TEST_F(FileCommandsTest, TheSavePromptBeforeTheDeckIsDropped) {
+    const std::string kept = "apple=crisp|pear=green *V ";
+    // clang-format off
+    const std::string rows[] = {
+        "NC " + kept + "saved.tbx 10", "NN  V Untitled 10", "NY  V Untitled 10W",
+        "NU " + kept + "Untitled 11", "NF " + kept + "saved.tbx 20F",
+        "OC " + kept + "saved.tbx 11", "ON kiwi=hairy V next.tbx 11",
+        "OY kiwi=hairy V next.tbx 11W",
+        "OU " + kept + "Untitled 12", "OF " + kept + "saved.tbx 21F",
+        "EC " + kept + "saved.tbx 10", "EN  * saved.tbx 10", "EY   saved.tbx 10W",
+        "EU " + kept + "Untitled 11", "EF " + kept + "saved.tbx 20F"};
+    // clang-format on
     const std::string crisp = DeckFileBytes({{"apple", "crisp"}, {"pear", "green"}});
-    for (const CommandId what : {CommandId::kNew, CommandId::kOpen, CommandId::kExit}) {
-        for (const char c : std::string("-CNYUF")) {
-            SCOPED_TRACE(testing::Message() << static_cast<int>(what) << " case " << c);
-            window->show();
-            const QString path = OpenSaved();
-            if (c != '-') {
-                Type("crisp");
-            }
-            const std::string old = Bytes(path);
+    const std::string* row = rows;
+    for (const auto& [what, command] :
+         {std::pair{'N', CommandId::kNew}, {'O', CommandId::kOpen}, {'E', CommandId::kExit}}) {
+        for (const auto& [c, answer] : {std::pair{'C', Answer::kCancel},
+                                        {'N', Answer::kNo},
+                                        {'Y', Answer::kYes},
+                                        {'U', Answer::kYes},
+                                        {'F', Answer::kYes}}) {
+            SCOPED_TRACE(*row);
+            const QString path = (window->show(), OpenSaved());
+            const std::string old = (Type("crisp"), Bytes(path));
             if (c == 'U') {
                 window->SetCurrentFile({});
             } else if (c == 'F') {  // a folder cannot be replaced
-                std::filesystem::remove(path.toStdString());
-                std::filesystem::create_directory(path.toStdString());
+                std::filesystem::remove(FileSystemPath(path)),
+                    std::filesystem::create_directory(FileSystemPath(path));
             }
-            prompts.AnswerMessage(c == 'C'   ? Answer::kCancel
-                                  : c == 'N' ? Answer::kNo
-                                             : Answer::kYes);
-            if (what == CommandId::kOpen) {
+            if (prompts.AnswerMessage(answer); what == 'O') {
                 prompts.AnswerFile(WriteDeck("next.tbx", {{"kiwi", "hairy"}}));
             }
             prompts.AnswerFile({});  // the name asked for an untitled deck
-            Trigger(what);
-
-            const bool kept = c == 'C' || c == 'U' || c == 'F';
-            EXPECT_EQ(prompts.messages.size(), c == 'F' ? 2u : c == '-' ? 0u : 1u);
-            EXPECT_EQ(c == '-' ? kSavePrompt : Said(prompts.messages.at(0)), kSavePrompt);
-            EXPECT_EQ(prompts.file_dialogs.size(), (what == CommandId::kOpen) + (c == 'U') + 0u);
-            if (c != 'F') {
-                EXPECT_EQ(Bytes(path), c == 'Y' ? crisp : old);
-            }
-            const Strings after = kept ? Strings{"apple", "pear"} : Strings{};
-            EXPECT_EQ(Ring(), what == CommandId::kOpen && !kept ? Strings{"kiwi"} : after);
-            if (kept || what != CommandId::kExit) {  // the program ends with its deck
-                EXPECT_EQ(deck.Modified(), kept);
-            }
-            EXPECT_EQ(window->isVisible(), kept || what != CommandId::kExit);
-            if (kept) {
-                EXPECT_EQ(window->windowTitle(), "Tabula - " + (c == 'U' ? "Untitled" : path));
-            }
-            std::filesystem::remove(path.toStdString());
-            prompts = {};
+            Trigger(command);
+            EXPECT_EQ(Said(prompts.messages.at(0)), kSavePrompt);
+            const std::string file = c == 'F'               ? "F"
+                                     : Bytes(path) == old   ? ""
+                                     : Bytes(path) == crisp ? "W"
+                                                            : "?";
+            EXPECT_EQ(
+                std::string({what, c, ' '}) + test::Ring(deck) + ' ' +
+                    (deck.Modified() ? "*" : "") + (window->isVisible() ? "V " : " ") +
+                    window->windowTitle().section('/', -1).section(' ', -1).toStdString() + ' ' +
+                    std::to_string(prompts.messages.size() * 10 + prompts.file_dialogs.size()) +
+                    file,
+                *row++);
+            std::filesystem::remove(path.toStdString()), prompts = {};
         }
     }
 }
@@ -227,39 +195,28 @@ TEST_F(FileCommandsTest, ImportMakesTheCardfileTheDeckAndSaveNeverWritesItBack) 
                    MgcFileBytes({{"Zebra", "stripes"}, {"apple", "red\r\nround", "picture"}}));
     Run(CommandId::kImportCardfile, crd);
     EXPECT_EQ(State() + LastFile() + Editor().toPlainText(),
-              "apple Zebra|Tabula - " + crd + "|I|0/decks/work.tbxred\nround");
+              "apple=red\r\nround|Zebra=stripes two.crd I/decks/work.tbxred\nround");
     const std::string crd_bytes = Bytes(crd);
-    window->UpdateActions();
-    EXPECT_FALSE(window->Action(CommandId::kSave)->isEnabled());
-    Change();
-    prompts.AnswerMessage(Answer::kYes);
-    Run(CommandId::kNew, {});
+    Change(), prompts.AnswerMessage(Answer::kYes), Run(CommandId::kNew, {});
     EXPECT_EQ(prompts.file_dialogs, (std::vector{Dialog::kOpen, Dialog::kSave}));
-    EXPECT_EQ(deck.Count(), 2);
-    prompts.AnswerMessage(Answer::kYes);
-    Run(CommandId::kNew, PathOf("two.tbx"));
-    EXPECT_EQ(Bytes(crd), crd_bytes);
-    EXPECT_EQ(Bytes(PathOf("two.tbx")),
-              DeckFileBytes({{"apple", "red\r\nround"}, {"Zebra", "stripes"}}));
-    EXPECT_FALSE(window->Imported());
+    prompts.AnswerMessage(Answer::kYes), Run(CommandId::kNew, PathOf("two.tbx"));
+    EXPECT_EQ(Bytes(crd) + Bytes(PathOf("two.tbx")),
+              crd_bytes + DeckFileBytes({{"apple", "red\r\nround"}, {"Zebra", "stripes"}}));
+    EXPECT_EQ(State(), " Tabula - Untitled ;" + kSavePrompt + ';' + kSavePrompt);
 }
 
 TEST_F(FileCommandsTest, ExportsFromTheFrontCardAndAFailedOneKeepsTheOldFile) {
-    UseCards({{"a", "one\r\ntwo"}, {"m", "x, y"}});
-    window->Stack().BringToFront(1);
+    UseCards({{"a", "one\r\ntwo"}, {"m", "x, y"}}), window->Stack().BringToFront(1);
     Run(CommandId::kExportText, PathOf("cards"));  // typed without an extension
     const std::string end = "\r\n" + std::string(60, '-') + "\r\n\r\n";
     const std::string exported = Bytes(PathOf("cards.txt"));
     EXPECT_EQ(exported, "m\r\nx, y" + end + "a\r\none\r\ntwo" + end);
     Run(CommandId::kExportCsv, PathOf("cards.csv"));
     EXPECT_EQ(Bytes(PathOf("cards.csv")), "m,x  y\na,one  two\n");
-    EXPECT_EQ(State(), "m a|Tabula - Untitled||0");
-    {
-        const FileSizeLimit full_disk(20);
-        Run(CommandId::kExportText, PathOf("cards.txt"));
-    }
+    FileSizeLimit(20), Run(CommandId::kExportText, PathOf("cards.txt"));  // a full disk
     EXPECT_EQ(Bytes(PathOf("cards.txt")), exported);
-    ExpectError("File Error - \"" + PathOf("cards.txt") + "\"");
+    EXPECT_EQ(State(), "m=x, y|a=one\r\ntwo Tabula - Untitled ;File Error - \"" +
+                           PathOf("cards.txt") + "/Tabula Error.../30");
 }
 
 }  // namespace

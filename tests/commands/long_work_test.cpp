@@ -12,8 +12,6 @@
 namespace tabula::test {
 namespace {
 
-using Strings = std::vector<std::string>;
-
 // What the screen shows while long work holds the event loop: each paint of the first status
 // pane, with whether the wait cursor stood over the program then.
 class LongWorkTest : public DeckFilesTest, public QObject {
@@ -27,15 +25,9 @@ class LongWorkTest : public DeckFilesTest, public QObject {
         ASSERT_NE(pane_, nullptr);
         pane_->installEventFilter(this);
     }
-    void TearDown() override {
-        LongWorkLimits() = {};
-        DeckFilesTest::TearDown();
-    }
+    void TearDown() override { LongWorkLimits() = {}, DeckFilesTest::TearDown(); }
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            shown.push_back(Now());
-        }
-        return false;
+        return event->type() == QEvent::Paint && (shown.push_back(Now()), false);
     }
     Shown Now() const {
         const QCursor* cursor = QGuiApplication::overrideCursor();
@@ -47,34 +39,33 @@ class LongWorkTest : public DeckFilesTest, public QObject {
 };
 
 TEST_F(LongWorkTest, EveryLongCommandShowsTheWaitCursorAndItsTextWhileItRuns) {
-    const QString deck_file = WriteDeck("big.tbx", {{"pear", "green"}, {"apple", "red"}});
+    WriteDeck("big.tbx", {{"pear", "green"}, {"apple", "red"}});
     WriteFileBytes(dir / "cards.crd", MgcFileBytes({{"Zebra", "stripes"}}));
-    const std::tuple<CommandId, QString, QString> rows[] = {
-        {CommandId::kOpen, deck_file, "Reading big.tbx\u2026"},
-        {CommandId::kMerge, deck_file, "Merging big.tbx\u2026"},
-        {CommandId::kSaveAs, PathOf("out.tbx"), "Saving out.tbx\u2026"},
-        {CommandId::kExportText, PathOf("out.txt"), "Exporting out.txt\u2026"},
-        {CommandId::kPrintList, PathOf("list.pdf"), "Printing out.tbx\u2026"},
-        {CommandId::kImportCardfile, PathOf("cards.crd"), "Importing cards.crd\u2026"},
-    };
+    using C = CommandId;
+    // clang-format off
+    const std::tuple<CommandId, std::string_view, QString> rows[] = {
+        {C::kOpen, "big.tbx", "Reading big.tbx"}, {C::kMerge, "big.tbx", "Merging big.tbx"},
+        {C::kSaveAs, "out.tbx", "Saving out.tbx"}, {C::kExportText, "out.txt", "Exporting out.txt"},
+        {C::kPrintList, "list.pdf", "Printing out.tbx"},
+        {C::kImportCardfile, "cards.crd", "Importing cards.crd"}};
+    // clang-format on
     for (const bool long_work : {false, true}) {
         LongWorkLimits().busy_bytes = long_work ? 0 : LongWorkSizes{}.busy_bytes;
-        for (const auto& [command, answer, text] : rows) {
+        for (const auto& [command, file, text] : rows) {
             SCOPED_TRACE(text.toStdString());
-            command == CommandId::kPrintList ? prompts.AnswerPrinterPdf(answer)
-                                             : prompts.AnswerFile(answer);
-            prompts.AnswerMessage(Answer::kNo);  // "Save Changes ?" before the import
-            shown.clear();
-            Trigger(command);
-            EXPECT_EQ(std::ranges::any_of(shown, [](const Shown& s) { return s.second; }),
-                      long_work);
-            EXPECT_EQ(std::ranges::find(shown, Shown{text, true}) != shown.end(), long_work);
-            EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-            EXPECT_EQ(window->Status().Message(), "Ready");
-            prompts.message_answers.clear();
+            command == C::kPrintList ? prompts.AnswerPrinterPdf(PathOf(file))
+                                     : prompts.AnswerFile(PathOf(file));
+            // "Save Changes ?" before the import
+            prompts.message_answers = {Answer::kNo}, shown.clear(), Trigger(command);
+            // the wait cursor shown at all, with the text; none after, and Ready
+            EXPECT_EQ(std::tuple(std::ranges::any_of(shown, &Shown::second),
+                                 std::ranges::count(shown, Shown{text + u'\u2026', true}) > 0,
+                                 QGuiApplication::overrideCursor() == nullptr,
+                                 window->Status().Message()),
+                      std::tuple(long_work, long_work, true, QString("Ready")));
         }
     }
-    EXPECT_EQ(Ring(), Strings{"Zebra"});
+    EXPECT_EQ(test::Ring(deck), "Zebra=stripes");
 }
 
 TEST_F(LongWorkTest, ALargeFileOpensUnderAProgressWindowWhoseCancelKeepsTheDeck) {
@@ -82,23 +73,19 @@ TEST_F(LongWorkTest, ALargeFileOpensUnderAProgressWindowWhoseCancelKeepsTheDeck)
     const QString first = WriteDeck("first.tbx", {{"pear", ""}, {"apple", ""}});
     std::vector<Shown> at_steps;
     prompts.on_progress_step = [&] { at_steps.push_back(Now()); };
-    prompts.AnswerFile(first);
-    Trigger(CommandId::kOpen);
-    EXPECT_EQ(prompts.progress_texts, std::vector<QString>{"Reading first.tbx\u2026"});
+    prompts.AnswerFile(first), Trigger(CommandId::kOpen);
     EXPECT_EQ(at_steps, (std::vector<Shown>{{"Reading first.tbx\u2026", true}}));
-    EXPECT_EQ(Ring(), (Strings{"apple", "pear"}));
 
-    Change();
-    prompts.AnswerMessage(Answer::kNo);
-    prompts.cancel_at_step = prompts.progress_steps + 1;
-    prompts.AnswerFile(WriteDeck("second.tbx", {{"fig", ""}}));
-    Trigger(CommandId::kOpen);
-    EXPECT_EQ(Ring(), (Strings{"apple", "pear"}));
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    // The deck kept, changed; two progress windows and only the save question.
-    EXPECT_EQ(window->windowTitle() + (deck.Modified() ? "*" : "") +
-                  QString::number(prompts.progress_texts.size() * 10 + prompts.messages.size()),
-              "Tabula - " + first + "*21");
+    Change(), prompts.AnswerMessage(Answer::kNo),
+        prompts.cancel_at_step = prompts.progress_steps + 1;
+    prompts.AnswerFile(WriteDeck("second.tbx", {{"fig", ""}})), Trigger(CommandId::kOpen);
+    // The deck kept, changed; two progress windows and only the save question; no wait cursor.
+    EXPECT_EQ(
+        QString(QGuiApplication::overrideCursor() ? "wait " : "") +
+            QStringList(prompts.progress_texts.begin(), prompts.progress_texts.end()).join('|') +
+            window->windowTitle() + (deck.Modified() ? "*" : "") +
+            QString::number(prompts.messages.size()) + QString::fromStdString(test::Ring(deck)),
+        "Reading first.tbx\u2026|Reading second.tbx\u2026Tabula - " + first + "*1apple|pear");
 }
 
 }  // namespace

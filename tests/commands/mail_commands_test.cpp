@@ -20,47 +20,29 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Sets an environment variable for as long as it lives.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)) {
-        qputenv(name, value);
-    }
-    ~ScopedEnv() { old_.isNull() ? qunsetenv(name_) : qputenv(name_, old_); }
-
-  private:
-    const char* name_;
-    QByteArray old_;
-};
-
 // The real transport with stand-ins for xdg-email and xdg-mime alone on PATH, and the
 // temporary folder inside the test's own.
 class MailCommandsTest : public DeckFilesTest {
   protected:
     void SetUp() override {
         fs::create_directories(dir / "tmp");
-        mail_transport = xdg.get();
+        for (auto& [name, value, old] : env) {
+            old = qgetenv(name), qputenv(name, value);
+        }
+        xdg = std::make_unique<XdgEmailTransport>(), mail_transport = xdg.get();
     }
     void TearDown() override {
-        DeckFilesTest::TearDown();
-        xdg.reset();
-    }
-    void OpenWindow() { DeckFilesTest::SetUp(); }
-    // ant, bee, cat, dog with cat in front; ant and cat tagged.
-    void FourCards() {
-        OpenWindow();
-        UseCards(
-            {{"ant", "six legs", 1}, {"bee", "", 0}, {"cat", "meow\r\npurr", 1}, {"dog", "", 0}});
-        window->Stack().BringToFront(2);
+        DeckFilesTest::TearDown(), xdg.reset();
+        for (auto& [name, value, old] : env) {
+            old.isNull() ? qunsetenv(name) : qputenv(name, old);
+        }
     }
     bool SendCardEnabled() {
-        window->UpdateActions();
-        return window->Action(CommandId::kSendCard)->isEnabled();
+        return window->UpdateActions(), window->Action(CommandId::kSendCard)->isEnabled();
     }
     std::size_t TempFiles() const {
-        const auto all = fs::recursive_directory_iterator(dir / "tmp");
-        return static_cast<std::size_t>(std::count_if(
-            fs::begin(all), fs::end(all), [](const auto& e) { return e.is_regular_file(); }));
+        return std::ranges::count_if(fs::recursive_directory_iterator(dir / "tmp"),
+                                     [](const auto& e) { return e.is_regular_file(); });
     }
     void ExpectMessage(const QString& text) {
         ExpectOnlyMessage(text, QCoreApplication::applicationName(), MessageIcon::kWarning);
@@ -68,15 +50,16 @@ class MailCommandsTest : public DeckFilesTest {
     }
 
     FakeMailProgram fake{dir / "fake"};
-    ScopedEnv tmp{"TMPDIR", QByteArray((dir / "tmp").c_str())};
-    ScopedEnv path{"PATH", QByteArray(fake.BinFolder().c_str())};
-    std::unique_ptr<XdgEmailTransport> xdg = std::make_unique<XdgEmailTransport>();
+    std::tuple<const char*, QByteArray, QByteArray> env[2] = {
+        {"TMPDIR", QByteArray((dir / "tmp").c_str()), {}},
+        {"PATH", QByteArray(fake.BinFolder().c_str()), {}}};
+    std::unique_ptr<XdgEmailTransport> xdg;
 };
 
 // The front card goes as a note, the list and the tagged cards as a file named after the deck,
 // kept for the mail program until Tabula ends.
 TEST_F(MailCommandsTest, CardListAndTagReachTheMailProgram) {
-    OpenWindow();
+    DeckFilesTest::SetUp();
     ASSERT_NE(Front().EmailButton(), nullptr) << "a mail program is registered";
     EXPECT_FALSE(SendCardEnabled()) << "no card to send";
     // 41 characters: the subject keeps 31; line breaks go as LF, Windows-1252 as UTF-8.
@@ -86,49 +69,28 @@ TEST_F(MailCommandsTest, CardListAndTagReachTheMailProgram) {
               (std::vector<std::string>{"--utf8", "--subject", "Meeting notes of the budget com",
                                         "--body", "Caf\xC3\xA9\nten"}));
     EXPECT_EQ(TempFiles(), 0u) << "a note needs no file";
-    deck.ClearDeck();
-    UseCards({{"ant", "six legs", 1}, {"bee", "", 0}});
-    deck.ClearModified();
-    window->SetCurrentFile(QStringLiteral("/decks/work.tbx"));
-    Trigger(CommandId::kSendTag);
-    const std::vector<std::string> args = fake.Arguments();
-    ASSERT_EQ(args.size(), 3u);
-    EXPECT_EQ(args[1] + " " + fs::path(args[2]).filename().string(), "--attach work.tbx.txt");
-    EXPECT_EQ(fs::path(args[2]).parent_path().parent_path(), dir / "tmp") << "a private folder";
+    deck.ClearDeck(), UseCards({{"ant", "six legs", 1}, {"bee", "", 0}}), deck.ClearModified();
+    window->SetCurrentFile(QStringLiteral("/decks/work.tbx")), Trigger(CommandId::kSendTag);
+    const fs::path file = fake.Arguments().at(2);  // in a private folder, kept for the mail program
+    EXPECT_EQ(fake.Arguments().at(1) + " " + file.filename().string() + std::to_string(TempFiles()),
+              "--attach work.tbx.txt1");
+    EXPECT_EQ(file.parent_path().parent_path(), dir / "tmp");
     EXPECT_EQ(fake.Attachment(), "ant\r\nsix legs\r\n" + std::string(60, '-') + "\r\n\r\n");
-    EXPECT_EQ(TempFiles(), 1u) << "kept for the mail program";
-    window->SetCurrentFile({});
-    Trigger(CommandId::kSendList);
+    window->SetCurrentFile({}), Trigger(CommandId::kSendList);
     EXPECT_EQ(
         fs::path(fake.Arguments().at(2)).filename().string() + ":" + fake.Attachment().value_or(""),
         "Untitled.txt:ant\r\nbee\r\n");
-    EXPECT_FALSE(deck.Modified());
-    ExpectNoMessage();
-    window.reset();
-    xdg.reset();
+    EXPECT_EQ(prompts.messages.size() + deck.Modified(), 0u) << "no message, the deck unchanged";
+    window.reset(), xdg.reset();
     EXPECT_TRUE(fs::is_empty(dir / "tmp"));
 }
 
-TEST_F(MailCommandsTest, EachAnswerOfTheMailProgramGetsItsMessage) {
-    FourCards();
-    const QString failed = "Failed To Send\nPlease verify your email setup in Control Panel";
-    const std::pair<int, QString> rows[] = {
-        {3, "Load Fail\nNo mail program is set for mailto links"},
-        {1, failed},
-        {2, failed},
-        {4, failed}};
-    for (const auto& [status, message] : rows) {
-        fake.SetExitStatus(status), Trigger(CommandId::kSendCard);
-        ExpectMessage(message);
-    }
-    EXPECT_TRUE(window->isEnabled());
-}
-
 // Send > Card needs a program registered for mailto links, asked again when the Send menu opens;
-// without xdg-email, List and Tag say so and leave no file.
+// each answer of the mail program gets its message; without xdg-email, List and Tag say so and
+// leave no file.
 TEST_F(MailCommandsTest, WithoutAMailProgramOnlyListAndTagAreOffered) {
-    fake.SetHandlerRegistered(false);
-    FourCards();
+    fake.SetHandlerRegistered(false), DeckFilesTest::SetUp();
+    UseCards({{"ant", "six legs", 1}, {"bee", "", 0}});
     EXPECT_EQ(Front().EmailButton(), nullptr) << "xdg-email alone is not enough";
     EXPECT_FALSE(SendCardEnabled());
     QMenu* send = nullptr;
@@ -136,11 +98,16 @@ TEST_F(MailCommandsTest, WithoutAMailProgramOnlyListAndTagAreOffered) {
         send = send ? send : qobject_cast<QMenu*>(object);
     }
     ASSERT_NE(send, nullptr);
-    fake.SetHandlerRegistered(true);
-    emit send->aboutToShow();
+    fake.SetHandlerRegistered(true), emit send->aboutToShow();
     TABULA_TRY_VERIFY(SendCardEnabled());
-    fake.RemoveXdgEmail();
-    emit send->aboutToShow();
+    for (const int status : {3, 1, 2, 4}) {
+        fake.SetExitStatus(status), Trigger(CommandId::kSendCard);
+        ExpectMessage(status == 3 ? "Load Fail\nNo mail program is set for mailto links"
+                                  : "Failed To Send\nPlease verify your email setup in Control "
+                                    "Panel");
+    }
+    EXPECT_TRUE(window->isEnabled());
+    fake.RemoveXdgEmail(), emit send->aboutToShow();
     TABULA_TRY_VERIFY(!SendCardEnabled());
     Trigger(CommandId::kSendTag);
     ExpectMessage("Load Fail\nThe xdg-email command was not found (it comes with xdg-utils)");
@@ -152,24 +119,19 @@ TEST_F(MailCommandsTest, WithoutAMailProgramOnlyListAndTagAreOffered) {
 using MailWindowTest = DeckFilesTest;
 
 TEST_F(MailWindowTest, TheWindowIsDisabledUnderTheWaitCursorWhileTheMailProgramRuns) {
-    mail.available = true;
-    mail.folder = dir / "missing";
-    Open();
-    UseCards({{"ant", "x"}});
-    Trigger(CommandId::kSendList);
+    mail.available = true, mail.folder = dir / "missing", Open();
+    UseCards({{"ant", "x"}}), Trigger(CommandId::kSendList);
     ExpectOnlyMessage("File Error", "Tabula Error...", MessageIcon::kStop);
     EXPECT_TRUE(mail.sent.empty());
     prompts.messages.clear();
     // While it runs, and after: enabled?, the cursor over the program, shown?
-    const auto now = [&] {
-        const QCursor* cursor = QGuiApplication::overrideCursor();
-        return std::tuple(window->isEnabled(), cursor ? cursor->shape() : Qt::ArrowCursor,
+    const auto now = [&, cursor = &QGuiApplication::overrideCursor] {
+        return std::tuple(window->isEnabled(), cursor() ? cursor()->shape() : Qt::ArrowCursor,
                           window->isVisible());
     };
     auto during = now();
     mail.while_sending = [&](const MailMessage&) { during = now(), window->close(); };
-    mail.outcomes.push_back(MailOutcome::NoEntryPoint());
-    Trigger(CommandId::kSendCard);
+    mail.outcomes.push_back(MailOutcome::NoEntryPoint()), Trigger(CommandId::kSendCard);
     EXPECT_EQ(during, std::tuple(false, Qt::WaitCursor, true)) << "and it cannot be closed";
     EXPECT_EQ(now(), std::tuple(true, Qt::ArrowCursor, true));
     ExpectOnlyMessage("Invalid Mapi32.DLL\nThe mail program cannot take messages",
