@@ -144,8 +144,10 @@ TEST(FindPassTest, BytesMatchTheirCapitalsAndHitsNeverOverlap) {
     EXPECT_EQ(
         std::vector({FindUpper("cCcCcCcCcat", "CAT"), FindUpper("caf\xE9 cr\xE8me", "CAF\xC9"),
                      FindUpper("x \x9A\xFF", "\x8A\x9F"),
-                     FindUpper("STRASSE stra\337e", "STRA\337"), FindUpper("aaaa", "AA", 3)}),
-        std::vector<decltype(FindUpper("", ""))>({8, 0, 2, 8, -1}));
+                     FindUpper("STRASSE stra\337e", "STRA\337"), FindUpper("aaaa", "AA", 3),
+                     FindUpper(std::string(20, '-') + "cxt caT" + std::string(20, '-'), "CAT"),
+                     FindUpper(std::string(38, 'a') + "Ab", "AAB")}),
+        std::vector<decltype(FindUpper("", ""))>({8, 0, 2, 8, -1, 24, 37}));
     FindPass pass;
     Deck deck;
     for (const auto& [index, body] : {std::pair{"k", "aaaa"}, {"l", "x1 x2 x3"}, {"m", "ab ab"}}) {
@@ -168,6 +170,26 @@ TEST(FindPassTest, BytesMatchTheirCapitalsAndHitsNeverOverlap) {
     deck.ClearDeck();
     deck.CreateCard("a").SetBody("x");
     EXPECT_FALSE(pass.FindNext("x")) << "the cards of the pass are gone";
+
+    // A long way through a deck built backwards is read in memory order: the hits still come
+    // in the pass's order, and a card that took a deleted card's slot is not in the pass.
+    deck.ClearDeck();
+    for (int k = 199; k >= 0; --k) {
+        deck.CreateCard("c" + std::to_string(1000 + k))
+            .SetBody(k == 10 || k % 90 == 80 ? "x" : "-");
+    }
+    deck.SortCards();
+    deck.BringToFront(100);
+    pass.Start(deck);
+    deck.BringToFront(70);  // c1170, then deleted
+    deck.RemoveFrontCard();
+    deck.CreateCard("c1171").SetBody("x");
+    deck.SortCards();
+    std::string hits;
+    while (const auto hit = pass.FindNext("X")) {
+        hits += std::string(hit->card->Index()) + " ";
+    }
+    EXPECT_EQ(hits, "c1010 c1080 ");
     deck.SetRemovalObserver({});
 }
 
