@@ -144,6 +144,8 @@ class Deck {
     }
     int RingPosition(std::size_t physical) const;
     void SortIfNeeded();
+    void InsertSorted(std::size_t at, Record card);
+    void EraseSorted(std::size_t at);
     void NormaliseSorted();
     void MergePending();
     // Ring positions of the physical range [lo, hi) in ring order, starting at `from`: the
@@ -152,7 +154,10 @@ class Deck {
                      const std::function<bool(const Card&)>& accept, std::uint64_t pairs = 0) const;
 
     CardStore store_;
-    std::vector<Record> sorted_;   // ascending under CompareIndex
+    std::vector<Record> sorted_;  // ascending under CompareIndex
+    // Each card's index sketch (CardStore::Pairs) in the order of sorted_, so that a search
+    // through sketches reads memory in order.
+    std::vector<std::uint64_t> sorted_pairs_;
     std::size_t front_ = 0;        // the front card's place in sorted_
     std::vector<Record> pending_;  // appended by CreateCard, not yet sorted in
     // Where pending_ descends, noted while each new card and its predecessor are still in the
