@@ -266,9 +266,10 @@ void Deck::BringToFront(int position) {
 
 int Deck::FirstInRange(std::size_t lo, std::size_t hi, int from,
                        const std::function<bool(const Card&)>& accept, std::uint64_t pairs) const {
-    // A long search reads the sketches in order and asks memory for the few cards a little
-    // ahead whose sketches allow a match while this card is looked at.
-    constexpr std::size_t kCardsAhead = 12;
+    // A long search reads the sketches in order and asks memory early for the cards whose
+    // sketches allow a match: so few pass that they must be sought far ahead, or each would
+    // still be on its way when it is read.
+    constexpr std::size_t kCardsAhead = 256;
     const auto covers = [&](std::size_t i) { return CoversPairs(sorted_pairs_[i], pairs); };
     // In ring order the range reads [front_, hi) then [lo, front_) when it holds the front
     // card, and [lo, hi) otherwise.
