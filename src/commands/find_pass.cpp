@@ -1,7 +1,10 @@
 #include "commands/find_pass.h"
 
 #include <array>
-#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "deck/ansi.h"
 #include "deck/card.h"
@@ -30,16 +33,14 @@ const std::array<unsigned char, 256>& LowerPartner() {
     return partner;
 }
 
-// The first place at or after `from` (and at most `last`) where byte `c` stands; `npos` when
-// there is none.
-std::size_t NextByte(const unsigned char* data, std::size_t from, std::size_t last,
-                     unsigned char c) {
-    if (from > last) {
-        return std::string_view::npos;
+// Whether the bytes at `at`, upper-cased, go on as `wanted` does from its second byte.
+bool RestMatches(const unsigned char* data, std::size_t at, std::string_view wanted) {
+    const std::array<unsigned char, 256>& upper = UpperAnsiTable();
+    std::size_t k = 1;
+    while (k < wanted.size() && upper[data[at + k]] == static_cast<unsigned char>(wanted[k])) {
+        ++k;
     }
-    const void* at = std::memchr(data + from, c, last - from + 1);
-    return at ? static_cast<std::size_t>(static_cast<const unsigned char*>(at) - data)
-              : std::string_view::npos;
+    return k == wanted.size();
 }
 
 }  // namespace
@@ -50,34 +51,37 @@ int FindUpper(std::string_view text, std::string_view upper_text, std::size_t fr
         return -1;
     }
     const auto* data = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* wanted = reinterpret_cast<const unsigned char*>(upper_text.data());
-    const std::array<unsigned char, 256>& upper = UpperAnsiTable();
-    const std::size_t last = text.size() - m;
-    // Candidates are the places of the first byte in either case, each found with memchr; a
-    // body is searched in long strides, which matters when a pass reads a million of them.
-    const unsigned char first = wanted[0];
-    const unsigned char partner = LowerPartner()[first];
-    std::size_t next_first = NextByte(data, from, last, first);
-    std::size_t next_partner =
-        partner == first ? std::string_view::npos : NextByte(data, from, last, partner);
-    while (true) {
-        const std::size_t at = std::min(next_first, next_partner);
-        if (at == std::string_view::npos) {
-            return -1;
-        }
-        std::size_t k = 1;
-        while (k < m && upper[data[at + k]] == wanted[k]) {
-            ++k;
-        }
-        if (k == m) {
-            return static_cast<int>(at);
-        }
-        if (at == next_first) {
-            next_first = NextByte(data, at + 1, last, first);
-        } else {
-            next_partner = NextByte(data, at + 1, last, partner);
+    const auto first = static_cast<unsigned char>(upper_text.front());
+    const auto last = static_cast<unsigned char>(upper_text.back());
+    const unsigned char first_partner = LowerPartner()[first];
+    const unsigned char last_partner = LowerPartner()[last];
+    std::size_t at = from;
+#ifdef __SSE2__
+    // A pass reads a million bodies, so each is searched 16 places at a time: a place is a
+    // candidate only when both its first and its last byte fit, which few places do.
+    const auto splat = [](unsigned char c) { return _mm_set1_epi8(static_cast<char>(c)); };
+    const __m128i f1 = splat(first), f2 = splat(first_partner);
+    const __m128i l1 = splat(last), l2 = splat(last_partner);
+    for (; at + m - 1 + 16 <= text.size(); at += 16) {
+        const __m128i heads = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+        const __m128i tails = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at + m - 1));
+        auto candidates = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_and_si128(_mm_or_si128(_mm_cmpeq_epi8(heads, f1), _mm_cmpeq_epi8(heads, f2)),
+                          _mm_or_si128(_mm_cmpeq_epi8(tails, l1), _mm_cmpeq_epi8(tails, l2)))));
+        for (; candidates != 0; candidates &= candidates - 1) {
+            const std::size_t place = at + static_cast<std::size_t>(__builtin_ctz(candidates));
+            if (RestMatches(data, place, upper_text)) {
+                return static_cast<int>(place);
+            }
         }
     }
+#endif
+    for (; at + m <= text.size(); ++at) {
+        if ((data[at] == first || data[at] == first_partner) && RestMatches(data, at, upper_text)) {
+            return static_cast<int>(at);
+        }
+    }
+    return -1;
 }
 
 void FindPass::Start(const Deck& deck) {
@@ -85,8 +89,10 @@ void FindPass::Start(const Deck& deck) {
     gone_.clear();
     cards_.clear();
     cards_.reserve(static_cast<std::size_t>(deck.Count()));
+    position_of_slot_.assign(deck.Slots(), kNotInPass);
     for (int k = 0; k < deck.Count(); ++k) {
         cards_.push_back(&deck.At(k));
+        position_of_slot_[deck.SlotAt(k)] = static_cast<std::uint32_t>(k);
     }
     search_position_ = 0;
     hits_in_card_ = 0;
@@ -101,7 +107,25 @@ void FindPass::End() {
 
 const Card* FindPass::CardAt(int position) const {
     const Card* card = cards_[static_cast<std::size_t>(position)];
-    return gone_.empty() || !gone_.contains(card) ? card : nullptr;
+    return Gone(card) ? nullptr : card;
+}
+
+// A card that took a slot after Start is not in the pass, and the card that had the slot
+// before it is among the gone ones, so its position is never taken for the new card's.
+int FindPass::FirstHitInMemoryOrder(std::string_view upper_text, int from) const {
+    auto first = static_cast<std::uint32_t>(Size());
+    const auto lowest = static_cast<std::uint32_t>(from);
+    for (std::uint32_t slot = 0; slot < position_of_slot_.size(); ++slot) {
+        const std::uint32_t position = position_of_slot_[slot];
+        if (position < lowest || position >= first) {
+            continue;
+        }
+        const Card& card = deck_->InSlot(slot);
+        if (!Gone(&card) && FindUpper(card.Body(), upper_text) >= 0) {
+            first = position;
+        }
+    }
+    return static_cast<int>(first);
 }
 
 void FindPass::CardLeaving(const Card& card) {
@@ -112,6 +136,8 @@ void FindPass::CardLeaving(const Card& card) {
         // The deck is being cleared: none of the pass's cards will be left.
         cards_.clear();
         cards_.shrink_to_fit();
+        position_of_slot_.clear();
+        position_of_slot_.shrink_to_fit();
         gone_.clear();
         End();
         return;
@@ -139,6 +165,8 @@ void FindPass::Prefetch(int position) const {
 std::optional<FindPass::Hit> FindPass::FindNext(std::string_view text) {
     const std::string wanted = UpperAnsi(text);
     const auto length = static_cast<int>(wanted.size());
+    constexpr int kReadInPassOrder = 64;
+    int cards_read = 0;
     while (true) {
         hit_offset_ = 0;
         if (search_position_ < 0 || search_position_ >= Size()) {
@@ -168,6 +196,12 @@ std::optional<FindPass::Hit> FindPass::FindNext(std::string_view text) {
         }
         hits_in_card_ = 0;
         ++search_position_;
+        // Past the cards near the one the pass stood on, a long way through a large deck is
+        // read in memory order, and the pass goes on at the first card it found a hit in.
+        if (++cards_read > kReadInPassOrder && Size() - search_position_ > kReadInPassOrder) {
+            search_position_ = FirstHitInMemoryOrder(wanted, search_position_);
+            cards_read = 0;
+        }
     }
 }
 

@@ -49,11 +49,19 @@ class FindPass {
   private:
     // The card at this position of the pass, or nullptr when it has left the deck.
     const Card* CardAt(int position) const;
+    bool Gone(const Card* card) const { return !gone_.empty() && gone_.contains(card); }
     void Prefetch(int position) const;
+    // The first position at or after `from` whose card holds `upper_text`, or Size(): the
+    // cards are read in the order they lie in memory, not in the pass's order.
+    int FirstHitInMemoryOrder(std::string_view upper_text, int from) const;
     void End();
 
     const Deck* deck_ = nullptr;
     std::vector<const Card*> cards_;
+    // The pass position of the card in each of the deck's slots at Start; kNotInPass for a
+    // slot that was free then.
+    static constexpr std::uint32_t kNotInPass = UINT32_MAX;
+    std::vector<std::uint32_t> position_of_slot_;
     // Cards that left the deck since Start. Their addresses may since have been given to new
     // cards, which are not in the pass either, so a slot holding one of these is never read.
     std::unordered_set<const Card*> gone_;

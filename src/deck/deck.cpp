@@ -172,7 +172,7 @@ void Deck::SortCards() {
         // The re-indexed front card is first in the ring, so it goes before every card with
         // an equal index.
         const Record card = sorted_[front_];
-        sorted_.erase(sorted_.begin() + static_cast<std::ptrdiff_t>(front_));
+        EraseSorted(front_);
         if (front_ == sorted_.size()) {
             front_ = 0;
         }
@@ -180,11 +180,22 @@ void Deck::SortCards() {
         NormaliseSorted();
         const auto at =
             std::lower_bound(sorted_.begin(), sorted_.end(), store_.At(card).Index(), less);
-        sorted_.insert(at, card);
+        InsertSorted(static_cast<std::size_t>(at - sorted_.begin()), card);
     } else {
         NormaliseSorted();
     }
     MergePending();
+}
+
+void Deck::InsertSorted(std::size_t at, Record card) {
+    sorted_.insert(sorted_.begin() + static_cast<std::ptrdiff_t>(at), card);
+    sorted_pairs_.insert(sorted_pairs_.begin() + static_cast<std::ptrdiff_t>(at),
+                         store_.Pairs(card));
+}
+
+void Deck::EraseSorted(std::size_t at) {
+    sorted_.erase(sorted_.begin() + static_cast<std::ptrdiff_t>(at));
+    sorted_pairs_.erase(sorted_pairs_.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 void Deck::SortIfNeeded() {
@@ -206,6 +217,8 @@ void Deck::NormaliseSorted() {
         const std::string_view key = store_.At(*front).Index();
         const auto lo = std::lower_bound(sorted_.begin(), front, key, less);
         const auto hi = std::upper_bound(front, sorted_.end(), key, less);
+        // Equal indexes differ at most in the case of A-Z, so their sketches are equal too and
+        // sorted_pairs_ stays as it is.
         std::rotate(lo, front, hi);
     }
     front_ = 0;
@@ -224,16 +237,22 @@ void Deck::MergePending() {
         for (const Record card : pending_) {
             const auto at =
                 std::upper_bound(sorted_.begin(), sorted_.end(), store_.At(card).Index(), less);
-            sorted_.insert(at, card);
+            InsertSorted(static_cast<std::size_t>(at - sorted_.begin()), card);
         }
-    } else if (sorted_.empty()) {
-        sorted_.swap(pending_);
     } else {
-        std::vector<Record> merged;
-        merged.reserve(sorted_.size() + pending_.size());
-        std::merge(sorted_.begin(), sorted_.end(), pending_.begin(), pending_.end(),
-                   std::back_inserter(merged), less);
-        sorted_.swap(merged);
+        if (sorted_.empty()) {
+            sorted_.swap(pending_);
+        } else {
+            std::vector<Record> merged;
+            merged.reserve(sorted_.size() + pending_.size());
+            std::merge(sorted_.begin(), sorted_.end(), pending_.begin(), pending_.end(),
+                       std::back_inserter(merged), less);
+            sorted_.swap(merged);
+        }
+        sorted_pairs_.resize(sorted_.size());
+        for (std::size_t i = 0; i < sorted_.size(); ++i) {
+            sorted_pairs_[i] = store_.Pairs(sorted_[i]);
+        }
     }
     pending_.clear();
     pending_.shrink_to_fit();
@@ -247,19 +266,16 @@ void Deck::BringToFront(int position) {
 
 int Deck::FirstInRange(std::size_t lo, std::size_t hi, int from,
                        const std::function<bool(const Card&)>& accept, std::uint64_t pairs) const {
-    // A long search through sketches: the sketches far ahead and the few cards a little ahead
-    // whose sketches allow a match are asked for from memory while this card is looked at.
-    constexpr std::size_t kSketchesAhead = 64;
-    constexpr std::size_t kCardsAhead = 12;
-    const auto covers = [&](std::size_t i) { return CoversPairs(store_.Pairs(sorted_[i]), pairs); };
+    // A long search reads the sketches in order and asks memory early for the cards whose
+    // sketches allow a match: so few pass that they must be sought far ahead, or each would
+    // still be on its way when it is read.
+    constexpr std::size_t kCardsAhead = 256;
+    const auto covers = [&](std::size_t i) { return CoversPairs(sorted_pairs_[i], pairs); };
     // In ring order the range reads [front_, hi) then [lo, front_) when it holds the front
     // card, and [lo, hi) otherwise.
     auto scan = [&](std::size_t begin, std::size_t end) {
         for (std::size_t i = begin; i < end; ++i) {
             if (pairs != 0) {
-                if (i + kSketchesAhead < end) {
-                    __builtin_prefetch(&store_.Pairs(sorted_[i + kSketchesAhead]));
-                }
                 if (i + kCardsAhead < end && covers(i + kCardsAhead)) {
                     __builtin_prefetch(&store_.At(sorted_[i + kCardsAhead]));
                 }
@@ -367,7 +383,7 @@ void Deck::RemoveFrontCard() {
     if (removal_observer_) {
         removal_observer_(store_.At(card));
     }
-    sorted_.erase(sorted_.begin() + static_cast<std::ptrdiff_t>(front_));
+    EraseSorted(front_);
     store_.Free(card);
     if (front_ == sorted_.size()) {
         front_ = 0;
@@ -386,6 +402,8 @@ void Deck::ClearDeck() {
     }
     sorted_.clear();
     sorted_.shrink_to_fit();
+    sorted_pairs_.clear();
+    sorted_pairs_.shrink_to_fit();
     pending_.clear();
     pending_.shrink_to_fit();
     pending_descents_.clear();
@@ -398,6 +416,7 @@ void Deck::TakeCards(Deck& other) {
     ClearDeck();
     std::swap(store_, other.store_);
     std::swap(sorted_, other.sorted_);
+    std::swap(sorted_pairs_, other.sorted_pairs_);
     std::swap(front_, other.front_);
     std::swap(pending_, other.pending_);
     std::swap(pending_descents_, other.pending_descents_);

@@ -32,13 +32,21 @@ class Deck {
 
     int Count() const { return static_cast<int>(sorted_.size() + pending_.size()); }
     bool Empty() const { return sorted_.empty() && pending_.empty(); }
-    const Card& At(int position) const {
+    const Card& At(int position) const { return store_.At(SlotAt(position)); }
+    const Card& Front() const { return At(0); }
+
+    // Where the cards lie: each card has a slot, a number below Slots(), from its creation to
+    // its deletion; a deleted card's slot is later given to a new card. Reading the cards slot
+    // by slot reads memory in order, which a pass over every card does much faster than
+    // following the ring through a deck that was built up card by card.
+    std::uint32_t Slots() const { return store_.End(); }
+    std::uint32_t SlotAt(int position) const {
         assert(position >= 0 && position < Count());
         const auto k = static_cast<std::size_t>(position);
-        return store_.At(k < sorted_.size() ? sorted_[Physical(position)]
-                                            : pending_[k - sorted_.size()]);
+        return k < sorted_.size() ? sorted_[Physical(position)] : pending_[k - sorted_.size()];
     }
-    const Card& Front() const { return At(0); }
+    // The card in a slot; a free slot holds what the card deleted from it held.
+    const Card& InSlot(std::uint32_t slot) const { return store_.At(slot); }
 
     // Appends a card with this index (fixed-field copy), an empty body and no tag at the end
     // of the ring. It does not sort; the returned card may be filled in until the next call.
@@ -136,6 +144,8 @@ class Deck {
     }
     int RingPosition(std::size_t physical) const;
     void SortIfNeeded();
+    void InsertSorted(std::size_t at, Record card);
+    void EraseSorted(std::size_t at);
     void NormaliseSorted();
     void MergePending();
     // Ring positions of the physical range [lo, hi) in ring order, starting at `from`: the
@@ -144,7 +154,10 @@ class Deck {
                      const std::function<bool(const Card&)>& accept, std::uint64_t pairs = 0) const;
 
     CardStore store_;
-    std::vector<Record> sorted_;   // ascending under CompareIndex
+    std::vector<Record> sorted_;  // ascending under CompareIndex
+    // Each card's index sketch (CardStore::Pairs) in the order of sorted_, so that a search
+    // through sketches reads memory in order.
+    std::vector<std::uint64_t> sorted_pairs_;
     std::size_t front_ = 0;        // the front card's place in sorted_
     std::vector<Record> pending_;  // appended by CreateCard, not yet sorted in
     // Where pending_ descends, noted while each new card and its predecessor are still in the

@@ -105,8 +105,10 @@ TEST(FindPassTest, BytesMatchTheirCapitalsAndHitsNeverOverlap) {
     EXPECT_EQ(
         std::vector({FindUpper("cCcCcCcCcat", "CAT"), FindUpper("caf\xE9 cr\xE8me", "CAF\xC9"),
                      FindUpper("x \x9A\xFF", "\x8A\x9F"),
-                     FindUpper("STRASSE stra\337e", "STRA\337"), FindUpper("aaaa", "AA", 3)}),
-        std::vector<decltype(FindUpper("", ""))>({8, 0, 2, 8, -1}));
+                     FindUpper("STRASSE stra\337e", "STRA\337"), FindUpper("aaaa", "AA", 3),
+                     FindUpper(std::string(20, '-') + "cxt caT" + std::string(20, '-'), "CAT"),
+                     FindUpper(std::string(38, 'a') + "Ab", "AAB")}),
+        std::vector<decltype(FindUpper("", ""))>({8, 0, 2, 8, -1, 24, 37}));
     FindPass pass;
     Deck deck;
     for (const auto& [index, body] : {std::pair{"k", "aaaa"}, {"l", "x1 x2 x3"}, {"m", "ab ab"}}) {
@@ -130,6 +132,17 @@ TEST(FindPassTest, BytesMatchTheirCapitalsAndHitsNeverOverlap) {
         << "a new text goes on after the hits passed; an ended pass stays ended";
     deck.BringToFront(1), pass.Start(deck), deck.ClearDeck(), deck.CreateCard("a").SetBody("x");
     EXPECT_EQ(run({"x"}), "-") << "the cards of the pass are gone";
+    // A long way through a deck built backwards is read in memory order: the hits still come
+    // in the pass's order, and a card that took a deleted card's slot is not in the pass.
+    deck.ClearDeck();
+    for (int k = 199; k >= 0; --k) {
+        deck.CreateCard("c" + std::to_string(1000 + k))
+            .SetBody(k == 10 || k % 90 == 80 ? "x" : "-");
+    }
+    deck.SortCards(), deck.BringToFront(100), pass.Start(deck);
+    deck.BringToFront(70), deck.RemoveFrontCard();  // c1170
+    deck.CreateCard("c1171").SetBody("x"), deck.SortCards();
+    EXPECT_EQ(run({"X", "X", "X"}), "c10100c10800-");
     deck.SetRemovalObserver({});
 }
 
