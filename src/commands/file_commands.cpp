@@ -164,22 +164,9 @@ void FileCommands::ReadDeck(const QString& path, LastFile last_file) {
     // Taken before reading: a write by another program while the file is read is noticed
     // at the next Save, never missed.
     const std::optional<FileStamp> stamp = ReadFileStamp(file);
-    const std::int64_t size = FileSize(file);
-    const QString text = WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Reading %1…"), path);
     Deck read;
-    DeckReadResult result;
-    {
-        const LongWork work(document_, text, size);
-        std::unique_ptr<ProgressPrompt> progress;
-        if (size > LongWorkLimits().progress_bytes) {
-            progress = context_.prompts.Progress(text, QStringLiteral("Tabula"));
-        }
-        result = ReadDeckFile(
-            file, read,
-            progress ? [&progress](std::int64_t done,
-                                   std::int64_t total) { return progress->Advance(done, total); }
-                     : DeckReadProgress());
-    }
+    const DeckReadResult result = ReadWithFeedback(
+        file, read, WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Reading %1…"), path));
     if (result.status == DeckReadResult::Status::kCancelled) {
         return;
     }
@@ -273,6 +260,21 @@ bool FileCommands::WriteTo(const QString& path) {
     return true;
 }
 
+DeckReadResult FileCommands::ReadWithFeedback(const std::filesystem::path& file, Deck& into,
+                                              const QString& text) {
+    const std::int64_t size = FileSize(file);
+    const LongWork work(document_, text, size);
+    std::unique_ptr<ProgressPrompt> progress;
+    if (size > LongWorkLimits().progress_bytes) {
+        progress = context_.prompts.Progress(text, QStringLiteral("Tabula"));
+    }
+    return ReadDeckFile(
+        file, into,
+        progress ? [&progress](std::int64_t done,
+                               std::int64_t total) { return progress->Advance(done, total); }
+                 : DeckReadProgress());
+}
+
 void FileCommands::Merge() {
     const std::optional<QString> path =
         context_.prompts.OpenFile(FileRequest(FileKind::kDeck, false, settings_));
@@ -283,17 +285,14 @@ void FileCommands::Merge() {
         // with nothing unsaved, which now holds exactly the merged file.
         const bool was_clean = deck.Empty() && !deck.Modified();
         const std::filesystem::path file = FileSystemPath(*path);
-        const DeckReadResult result = [&] {
-            const LongWork work(
-                document_, WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Merging %1…"), *path),
-                FileSize(file));
-            return ReadDeckFile(file, deck);
-        }();
+        const DeckReadResult result = ReadWithFeedback(
+            file, deck, WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Merging %1…"), *path));
         if (result.cards_read > 0 && !was_clean) {
             deck.SetModified();
         }
         context_.stack.RefreshStack();
-        if (result.status != DeckReadResult::Status::kOk) {
+        if (result.status != DeckReadResult::Status::kOk &&
+            result.status != DeckReadResult::Status::kCancelled) {
             ReportFileError(context_.prompts, DeckReadText(result, *path));
         }
     }

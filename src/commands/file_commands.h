@@ -5,11 +5,13 @@
 #include <optional>
 
 #include "commands/recovery_copy.h"
+#include "deck/deck_file.h"
 #include "deck/replace_file.h"
 
 namespace tabula {
 
 struct CommandContext;
+class Deck;
 class DocumentHost;
 class Settings;
 
@@ -66,6 +68,10 @@ class FileCommands {
     // Reads the deck file in place of the deck; only a deck that was read becomes the current
     // file, so a later Save never writes over a file that was not a deck.
     void ReadDeck(const QString& path, LastFile last_file);
+    // Reads a deck file's cards into `into` under the wait cursor and `text`, and for a large
+    // file under a progress window whose Cancel leaves `into` as it was.
+    DeckReadResult ReadWithFeedback(const std::filesystem::path& file, Deck& into,
+                                    const QString& text);
     // "Recover unsaved changes to <name>?" when a program that was killed left a copy of the
     // deck at `path` (empty: untitled); true when the copy became the deck.
     bool OfferRecovery(const QString& path, LastFile last_file);

@@ -166,6 +166,17 @@ void Deck::AddNewCards(std::size_t count) {
     }
 }
 
+void Deck::DropNewCards(std::size_t count) {
+    assert(count <= pending_.size());
+    for (; count > 0; --count) {
+        store_.Free(pending_.back());
+        pending_.pop_back();
+    }
+    while (!pending_descents_.empty() && pending_descents_.back() >= pending_.size()) {
+        pending_descents_.pop_back();
+    }
+}
+
 void Deck::SortCards() {
     const IndexLess less{&store_};
     if (front_dirty_) {

@@ -63,6 +63,9 @@ class Deck {
     // The first `count` records of the last NewCardSpace join the end of the ring as
     // CreateCard's cards do, each settled first (Card::SettleFields).
     void AddNewCards(std::size_t count);
+    // Takes the last `count` cards added by CreateCard or AddNewCards since the last sort out
+    // again, as though they had never come (a file read that was cancelled).
+    void DropNewCards(std::size_t count);
     // Room in the ring for this many more cards, so that a reader who knows how many are
     // coming spares the ring its growing.
     void ReserveCards(std::size_t count) { pending_.reserve(pending_.size() + count); }

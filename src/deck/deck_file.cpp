@@ -106,6 +106,8 @@ DeckReadResult ReadDeckFile(std::istream& in, Deck& deck, const DeckReadProgress
         }
         if (progress && !progress(result.cards_read, result.announced)) {
             result.status = Status::kCancelled;
+            deck.DropNewCards(static_cast<std::size_t>(result.cards_read));
+            result.cards_read = 0;
             break;
         }
     }

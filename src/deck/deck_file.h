@@ -40,7 +40,7 @@ struct DeckReadResult {
 };
 
 // Told after each block of records read: the cards read so far and the count in the header.
-// Returning false stops the reading (kCancelled).
+// Returning false stops the reading (kCancelled), and none of the file's cards join the deck.
 using DeckReadProgress = std::function<bool(std::int64_t cards_read, std::int64_t announced)>;
 
 // Appends the file's cards to the deck and sorts it. A file that ends early keeps every card
