@@ -25,9 +25,9 @@ class CardStore {
     }
 
     // Beside each record, a few bits that say which pairs of adjacent bytes its upper-cased
-    // index holds (IndexPairs): a search for a text inside indexes reads these, 8 bytes a card
-    // side by side, and reads a card itself only when they allow a match. The deck keeps them
-    // up to date; a new record's are unspecified.
+    // index holds (IndexPairs). The deck keeps them up to date and copies them into the order
+    // its searches read them in, so that after merging many cards it gathers 8 bytes a card
+    // rather than reading every index again. A new record's are unspecified.
     std::uint64_t& Pairs(Record record) {
         return PairsBlock(record >> kPairsShift)[record & (kPairsRecords - 1)];
     }
@@ -66,9 +66,9 @@ class CardStore {
     static constexpr unsigned kChunkShift = 15;
     static constexpr std::size_t kChunkRecords = std::size_t{1} << kChunkShift;
 
-    // The sketches go in blocks of 2 MiB, one huge page where the system has them, so that a
-    // search hopping through them in the deck's order does not wait on the address
-    // translation of every one.
+    // The sketches go in blocks of 2 MiB, one huge page where the system has them, so that
+    // gathering them in the deck's order does not wait on the address translation of every
+    // one.
     static constexpr unsigned kPairsShift = 18;
     static constexpr std::size_t kPairsRecords = std::size_t{1} << kPairsShift;
     static_assert(kPairsShift >= kChunkShift);
