@@ -42,6 +42,7 @@ OpenedFile OpenStream(std::istream& in, const std::string& shown, Deck& deck,
             opened.read = result.Usable();
             opened.damaged = result.status != DeckReadResult::Status::kOk;
             opened.announced = static_cast<int>(result.announced);
+            opened.tagged = result.tagged;
             opened.message = DeckReadMessage(result, shown);
             return opened;
         }
