@@ -37,11 +37,7 @@ void ImportCardfileFrom(FileCommands& files, const QString& path) {
         const LongWork work(files.Document(),
                             WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Importing %1…"), path),
                             ec ? 0 : static_cast<std::int64_t>(size));
-        if (const auto bytes = ReadWholeFile(file)) {
-            result = ReadCardfile(*bytes, c.deck);
-        } else {
-            result.status = CardfileResult::Status::kCannotOpen;
-        }
+        result = ReadCardfileFile(file, c.deck);
     }
     // A damaged file of which no card could be read leaves nothing to name the deck after.
     const bool nothing_read =

@@ -85,7 +85,8 @@ void Card::SetBody(std::string_view text) {
     if (n > 0) {
         std::memcpy(body_.data(), text.data(), n);
     }
-    std::memset(body_.data() + n, 0, body_.size() - n);
+    body_[n] = 0;
+    body_[kMaxBodyLength] = 0;
 }
 
 int CompareIndex(std::string_view a, std::string_view b) {

@@ -32,9 +32,10 @@ inline std::size_t IndexFieldLength(const char* field) {
 }
 
 // One index card. Texts are bytes in Windows-1252. Every byte after the index's terminator is
-// kept zero, so indexes compare field against field. After the body's terminator a card read
-// from a file keeps what the file held there until the body is set: a million bodies are not
-// combed through at every open, and CopySettledBody writes them out clean. A card is laid out
+// kept zero, so indexes compare field against field. The bytes after the body's terminator
+// mean nothing (a card read from a file keeps what the file held there, a shorter body leaves
+// what the longer one left): a million bodies are not combed through at every open, and
+// CopySettledBody writes them out as zeros. A card is laid out
 // as the deck file's record (index field, body field, little-endian tag, no padding), so the
 // deck keeps its cards side by side as the file does and reads them into place.
 class Card {
