@@ -20,7 +20,7 @@ enum class CardfileLayout { kUnknown, kMgc, kRrg };
 struct CardfileOptions {
     bool accept_rrg = false;
     // How much of a file read from a stream is in memory at once (FileWindow).
-    std::size_t window_bytes = std::size_t{256} << 10;
+    std::size_t window_bytes = std::size_t{64} << 10;
 };
 
 struct CardfileResult {
