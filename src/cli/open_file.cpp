@@ -49,7 +49,7 @@ OpenedFile OpenStream(std::istream& in, const std::string& shown, Deck& deck,
         case FileKind::kCardfileMgc:
         case FileKind::kCardfileRrg: {
             // A file on disk is read a part at a time; a pipe is read whole first.
-            constexpr CardfileOptions kCli{.accept_rrg = true};
+            const CardfileOptions kCli{.accept_rrg = true};
             CardfileResult result;
             result.status = CardfileResult::Status::kCannotOpen;
             std::error_code ec;

@@ -86,7 +86,6 @@ void Card::SetBody(std::string_view text) {
         std::memcpy(body_.data(), text.data(), n);
     }
     body_[n] = 0;
-    body_[kMaxBodyLength] = 0;
 }
 
 int CompareIndex(std::string_view a, std::string_view b) {

@@ -45,8 +45,9 @@ Entry ParseEntry(std::string_view entry) {
 // read a part at a time goes through each in order.
 class Importer {
   public:
-    Importer(ByteSource& entries, ByteSource& data, Deck& deck, CardfileResult& result)
-        : entries_(entries), data_(data), deck_(deck), result_(result) {}
+    Importer(ByteSource& entries, ByteSource& data, Deck& deck, CardfileResult& result,
+             const std::function<bool(int, int)>& progress)
+        : entries_(entries), data_(data), deck_(deck), result_(result), progress_(progress) {}
 
     bool Damaged(int card, std::string_view index, std::string_view phrase) {
         return Damaged(card, index, ReadProblem{phrase, {}});
@@ -75,7 +76,17 @@ class Importer {
         // The count is at most 65,535, so the ring may take room for it before the file shows
         // that the cards are there.
         deck_.ReserveCards(static_cast<std::size_t>(result_.announced));
+        constexpr int kCardsBetweenProgress = 256;
         for (int k = 0; k < result_.announced; ++k) {
+            if (progress_ && k % kCardsBetweenProgress == 0 &&
+                !progress_(result_.cards_read, result_.announced)) {
+                deck_.DropNewCards(static_cast<std::size_t>(result_.cards_read));
+                const CardfileLayout layout = result_.layout;
+                result_ = {};
+                result_.status = CardfileResult::Status::kCancelled;
+                result_.layout = layout;
+                return;
+            }
             const auto raw = entries.Take(kEntrySize);
             if (!raw) {
                 Damaged(k, {}, "the file ends inside the list of index lines");
@@ -150,6 +161,7 @@ class Importer {
     ByteSource& data_;
     Deck& deck_;
     CardfileResult& result_;
+    const std::function<bool(int, int)>& progress_;
 };
 
 }  // namespace
@@ -171,7 +183,7 @@ CardfileResult ReadCardfile(std::string_view signature, ByteSource& entries, Byt
         result.status = CardfileResult::Status::kNotCompatible;
         return result;
     }
-    Importer(entries, data, deck, result).Run();
+    Importer(entries, data, deck, result, options.progress).Run();
     return result;
 }
 
@@ -225,6 +237,7 @@ std::string CardfileMessage(const CardfileResult& result) {
     using Status = CardfileResult::Status;
     switch (result.status) {
         case Status::kOk:
+        case Status::kCancelled:
             return {};
         case Status::kCannotOpen:
             return std::string(kCardfileOpenError);

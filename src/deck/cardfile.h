@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <string>
@@ -19,6 +20,9 @@ enum class CardfileLayout { kUnknown, kMgc, kRrg };
 
 struct CardfileOptions {
     bool accept_rrg = false;
+    // Told of the cards read so far and the count in the header every few hundred cards;
+    // false stops the import and takes the cards it read out of the deck again.
+    std::function<bool(int cards_read, int announced)> progress = {};
     // How much of a file read from a stream is in memory at once (FileWindow).
     std::size_t window_bytes = std::size_t{64} << 10;
 };
@@ -29,6 +33,7 @@ struct CardfileResult {
         kCannotOpen,     // the file could not be opened or read
         kNotCompatible,  // not a Cardfile layout this reader takes
         kDamaged,        // a card could not be read whole; the cards before it were kept
+        kCancelled,      // the progress callback stopped it; no card was kept
     };
     Status status = Status::kOk;
     CardfileLayout layout = CardfileLayout::kUnknown;  // also set when "RRG" is refused
