@@ -35,9 +35,9 @@ inline std::size_t IndexFieldLength(const char* field) {
 // kept zero, so indexes compare field against field. The bytes after the body's terminator
 // mean nothing (a card read from a file keeps what the file held there, a shorter body leaves
 // what the longer one left): a million bodies are not combed through at every open, and
-// CopySettledBody writes them out as zeros. A card is laid out
-// as the deck file's record (index field, body field, little-endian tag, no padding), so the
-// deck keeps its cards side by side as the file does and reads them into place.
+// CopySettledBody writes them out as zeros. A card is laid out as the deck file's record
+// (index field, body field, little-endian tag, no padding), so the deck keeps its cards side
+// by side as the file does and reads them into place.
 class Card {
   public:
     Card() : index_{}, body_{} {}
@@ -76,8 +76,8 @@ class Card {
     const std::array<char, kIndexFieldSize>& IndexField() const { return index_; }
 
   private:
-    // Not initialised here: every constructor fills both fields, bytes after the terminator
-    // included.
+    // Not initialised here: every constructor fills the index field whole and the body up to
+    // its terminator.
     std::array<char, kIndexFieldSize> index_;
     std::array<char, kBodyFieldSize> body_;
     std::array<unsigned char, 4> tagged_{};
