@@ -143,7 +143,7 @@ std::string MadeUpCardfile(int count, std::uint64_t seed) {
     std::vector<test::CardfileCard> cards(static_cast<std::size_t>(count));
     for (test::CardfileCard& card : cards) {
         card.index = maker.Index();
-        card.text = maker.Body(50, 300);
+        card.text = maker.Body(50, 400);
         if (maker.Below(50) == 0) {
             card.picture.assign(100 + maker.Below(900), '\x5A');
         }

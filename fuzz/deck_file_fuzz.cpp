@@ -49,8 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TABULA_FUZZ_CHECK(reread.status == Status::kOk && again.Count() == deck.Count());
     for (int k = 0; k < deck.Count(); ++k) {
         TABULA_FUZZ_CHECK(again.At(k).IndexField() == deck.At(k).IndexField());
-        TABULA_FUZZ_CHECK(again.At(k).BodyField() == deck.At(k).BodyField());
+        TABULA_FUZZ_CHECK(again.At(k).Body() == deck.At(k).Body());
         TABULA_FUZZ_CHECK(again.At(k).TaggedField() == deck.At(k).TaggedField());
     }
+    TABULA_FUZZ_CHECK(Saved(again) == saved);
     return 0;
 }

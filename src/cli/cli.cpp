@@ -165,14 +165,10 @@ int Info(const std::string& path, std::ostream& out, std::ostream& err) {
     if (opened.kind == FileKind::kUnknown || !read) {
         return kExitFile;
     }
-    int tagged = 0;
-    for (int k = 0; k < deck.Count(); ++k) {
-        tagged += deck.At(k).Tagged() ? 1 : 0;
-    }
     out << "File: " << (path == "-" ? "standard input" : path) << '\n'
         << "Format: " << DescribeKind(opened.kind) << '\n'
         << "Cards: " << deck.Count() << '\n'
-        << "Tagged: " << tagged << '\n';
+        << "Tagged: " << opened.tagged << '\n';
     if (opened.kind == FileKind::kCardfileMgc || opened.kind == FileKind::kCardfileRrg) {
         out << "Pictures and objects dropped: " << opened.objects_dropped << '\n';
     }

@@ -42,29 +42,32 @@ OpenedFile OpenStream(std::istream& in, const std::string& shown, Deck& deck,
             opened.read = result.Usable();
             opened.damaged = result.status != DeckReadResult::Status::kOk;
             opened.announced = static_cast<int>(result.announced);
+            opened.tagged = result.tagged;
             opened.message = DeckReadMessage(result, shown);
             return opened;
         }
         case FileKind::kCardfileMgc:
         case FileKind::kCardfileRrg: {
-            // A file on disk is read once, straight into one block; a pipe has no path.
-            std::optional<FileContents> whole;
-            std::string piped;
-            std::string_view bytes;
+            // A file on disk is read a part at a time; a pipe is read whole first.
+            const CardfileOptions kCli{.accept_rrg = true};
+            CardfileResult result;
+            result.status = CardfileResult::Status::kCannotOpen;
+            std::error_code ec;
             if (file != nullptr) {
-                whole = ReadWholeFile(*file);
-                if (whole) {
-                    bytes = *whole;
+                const std::uintmax_t size = fs::file_size(*file, ec);
+                if (!ec) {
+                    result = ReadCardfile(in, static_cast<std::size_t>(size), deck, kCli);
                 }
             } else {
-                piped.assign(std::istreambuf_iterator<char>(in), {});
-                bytes = piped;
+                const std::string piped(std::istreambuf_iterator<char>(in), {});
+                if (!in.bad()) {
+                    result = ReadCardfile(piped, deck, kCli);
+                }
             }
-            if (file != nullptr ? !whole : in.bad()) {
+            if (result.status == CardfileResult::Status::kCannotOpen) {
                 opened.message = FileErrorMessage(shown);
                 return opened;
             }
-            const CardfileResult result = ReadCardfile(bytes, deck, {.accept_rrg = true});
             opened.read = result.Usable();
             opened.damaged = result.status != CardfileResult::Status::kOk;
             opened.announced = result.announced;

@@ -19,6 +19,7 @@ struct OpenedFile {
     bool damaged = false;  // read, but not to the end
     int announced = 0;     // the count the file gives
     int objects_dropped = 0;
+    int tagged = 0;       // tagged cards among those read (a Cardfile file has none)
     std::string message;  // what went wrong, for standard error; empty when all is well
 };
 

@@ -164,6 +164,7 @@ QString CardfileText(const CardfileResult& result) {
     using Status = CardfileResult::Status;
     switch (result.status) {
         case Status::kOk:
+        case Status::kCancelled:
             return {};
         case Status::kCannotOpen:
             return QCoreApplication::translate("tabula::CoreMessages", "File error - 25");

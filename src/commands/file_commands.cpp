@@ -97,7 +97,6 @@ void FileCommands::Open() {
 void FileCommands::OpenDeck(const QString& path, LastFile last_file) {
     if (SettleChanges() && !OfferRecovery(path, last_file)) {
         if (IsCardfile(RecogniseFormat(FileSystemPath(path)))) {
-            DiscardDeck();
             ImportCardfileFrom(*this, path);
         } else {
             ReadDeck(path, last_file);

@@ -55,12 +55,13 @@ class FileCommands {
     DocumentHost& Document() { return document_; }
     RecoveryCopy& Recovery() { return recovery_; }
 
-  private:
     // "Save Changes ?" when the deck has changes: true when they are saved or the user lets
     // them go.
     bool SettleChanges();
     // The deck emptied, untitled and unchanged, without a question.
     void DiscardDeck();
+
+  private:
     // Save and Save As without returning the focus; true when the file was written.
     bool SaveDeck();
     bool SaveDeckAs();

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 
 #include "commands/command_context.h"
 #include "commands/core_messages.h"
@@ -27,22 +28,35 @@ void Tell(Prompts& prompts, const QString& text) {
 
 }  // namespace
 
+// The file is read into a deck of its own, so that Cancel in the progress window leaves the
+// open deck as it was; anything else replaces it, as Open does.
 void ImportCardfileFrom(FileCommands& files, const QString& path) {
     CommandContext& c = files.Context();
+    Deck read;
     CardfileResult result;
     {
         const std::filesystem::path file = FileSystemPath(path);
         std::error_code ec;
         const std::uintmax_t size = std::filesystem::file_size(file, ec);
-        const LongWork work(files.Document(),
-                            WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Importing %1…"), path),
-                            ec ? 0 : static_cast<std::int64_t>(size));
-        if (const auto bytes = ReadWholeFile(file)) {
-            result = ReadCardfile(*bytes, c.deck);
-        } else {
-            result.status = CardfileResult::Status::kCannotOpen;
+        const QString text = WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Importing %1…"), path);
+        const LongWork work(files.Document(), text, ec ? 0 : static_cast<std::int64_t>(size));
+        std::unique_ptr<ProgressPrompt> progress;
+        if (!ec && static_cast<std::int64_t>(size) > LongWorkLimits().progress_bytes) {
+            progress = c.prompts.Progress(text, QStringLiteral("Tabula"));
         }
+        CardfileOptions options;
+        if (progress) {
+            options.progress = [&progress](int done, int total) {
+                return progress->Advance(done, total);
+            };
+        }
+        result = ReadCardfileFile(file, read, options);
     }
+    if (result.status == CardfileResult::Status::kCancelled) {
+        return;
+    }
+    files.DiscardDeck();
+    c.deck.TakeCards(read);
     // A damaged file of which no card could be read leaves nothing to name the deck after.
     const bool nothing_read =
         result.status == CardfileResult::Status::kDamaged && result.cards_read == 0;
@@ -62,7 +76,7 @@ void ImportCardfile(FileCommands& files) {
     CommandContext& c = files.Context();
     const std::optional<QString> path =
         c.prompts.OpenFile(FileRequest(FileKind::kCardfile, false, files.AppSettings()));
-    if (path && files.NewDeck()) {
+    if (path && files.SettleChanges()) {
         ImportCardfileFrom(files, *path);
     }
     c.stack.FocusEditor();

@@ -6,6 +6,7 @@
 
 #include "deck/ansi.h"
 #include "deck/byte_reader.h"
+#include "deck/file_window.h"
 #include "deck/ole_object.h"
 
 namespace tabula {
@@ -40,10 +41,13 @@ Entry ParseEntry(std::string_view entry) {
     return parsed;
 }
 
+// The index lines and the cards' data are read through sources of their own, so that a file
+// read a part at a time goes through each in order.
 class Importer {
   public:
-    Importer(std::string_view bytes, Deck& deck, CardfileResult& result)
-        : bytes_(bytes), deck_(deck), result_(result) {}
+    Importer(ByteSource& entries, ByteSource& data, Deck& deck, CardfileResult& result,
+             const std::function<bool(int, int)>& progress)
+        : entries_(entries), data_(data), deck_(deck), result_(result), progress_(progress) {}
 
     bool Damaged(int card, std::string_view index, std::string_view phrase) {
         return Damaged(card, index, ReadProblem{phrase, {}});
@@ -59,19 +63,30 @@ class Importer {
     void Run() {
         const bool rrg = result_.layout == CardfileLayout::kRrg;
         const std::size_t header_size = rrg ? kHeaderSizeRrg : kHeaderSizeMgc;
-        if (bytes_.size() < header_size) {
+        ByteReader entries(entries_);
+        const auto header = entries.Take(header_size);
+        if (!header) {
             Damaged(-1, {}, "the file ends inside its header");
             return;
         }
         // The count ends the header. "RRG" has the last object id before it, which only
         // matters to a program that adds objects.
-        result_.announced = ReadU16(bytes_.data() + header_size - 2);
+        result_.announced = ReadU16(header->data() + header_size - 2);
 
         // The count is at most 65,535, so the ring may take room for it before the file shows
         // that the cards are there.
         deck_.ReserveCards(static_cast<std::size_t>(result_.announced));
-        ByteReader entries(bytes_, header_size);
+        constexpr int kCardsBetweenProgress = 256;
         for (int k = 0; k < result_.announced; ++k) {
+            if (progress_ && k % kCardsBetweenProgress == 0 &&
+                !progress_(result_.cards_read, result_.announced)) {
+                deck_.DropNewCards(static_cast<std::size_t>(result_.cards_read));
+                const CardfileLayout layout = result_.layout;
+                result_ = {};
+                result_.status = CardfileResult::Status::kCancelled;
+                result_.layout = layout;
+                return;
+            }
             const auto raw = entries.Take(kEntrySize);
             if (!raw) {
                 Damaged(k, {}, "the file ends inside the list of index lines");
@@ -87,10 +102,10 @@ class Importer {
   private:
     // "MGC": a picture (length, and when that is not 0, geometry and bytes), then the text.
     bool ReadMgcCard(int k, const Entry& entry) {
-        if (entry.data_offset >= bytes_.size()) {
+        if (entry.data_offset >= data_.Size()) {
             return Damaged(k, entry.index, "its data lies outside the file");
         }
-        ByteReader data(bytes_, entry.data_offset);
+        ByteReader data(data_, entry.data_offset);
         const auto picture = data.U16();
         if (!picture) {
             return Damaged(k, entry.index, "the file ends inside its data");
@@ -104,10 +119,10 @@ class Importer {
     // "RRG": an object flag; when it is not 0, an object id, the object and its placement;
     // then the text.
     bool ReadRrgCard(int k, const Entry& entry) {
-        if (entry.data_offset >= bytes_.size()) {
+        if (entry.data_offset >= data_.Size()) {
             return Damaged(k, entry.index, "its data lies outside the file");
         }
-        ByteReader data(bytes_, entry.data_offset);
+        ByteReader data(data_, entry.data_offset);
         const auto has_object = data.U16();
         if (!has_object) {
             return Damaged(k, entry.index, "the file ends inside its data");
@@ -142,16 +157,20 @@ class Importer {
         return true;
     }
 
-    std::string_view bytes_;
+    ByteSource& entries_;
+    ByteSource& data_;
     Deck& deck_;
     CardfileResult& result_;
+    const std::function<bool(int, int)>& progress_;
 };
 
 }  // namespace
 
-CardfileResult ReadCardfile(std::string_view bytes, Deck& deck, CardfileOptions options) {
+namespace {
+
+CardfileResult ReadCardfile(std::string_view signature, ByteSource& entries, ByteSource& data,
+                            Deck& deck, CardfileOptions options) {
     CardfileResult result;
-    const std::string_view signature = bytes.substr(0, std::min(bytes.size(), kSignatureSize));
     if (signature == "MGC") {
         result.layout = CardfileLayout::kMgc;
     } else if (signature == "RRG") {
@@ -164,46 +183,61 @@ CardfileResult ReadCardfile(std::string_view bytes, Deck& deck, CardfileOptions 
         result.status = CardfileResult::Status::kNotCompatible;
         return result;
     }
+    Importer(entries, data, deck, result, options.progress).Run();
+    return result;
+}
 
-    Importer(bytes, deck, result).Run();
+}  // namespace
+
+CardfileResult ReadCardfile(std::string_view bytes, Deck& deck, CardfileOptions options) {
+    ByteSource source(bytes);
+    CardfileResult result = ReadCardfile(bytes.substr(0, std::min(bytes.size(), kSignatureSize)),
+                                         source, source, deck, options);
     deck.SortCards();
     return result;
 }
 
-std::optional<FileContents> ReadWholeFile(const fs::path& path) {
+CardfileResult ReadCardfile(std::istream& in, std::size_t size, Deck& deck,
+                            CardfileOptions options) {
+    FileWindow entries(in, size, options.window_bytes);
+    FileWindow data(in, size, options.window_bytes);
+    const std::size_t signature_size = std::min(size, kSignatureSize);
+    const char* signature = entries.At(0, signature_size);
+    CardfileResult result =
+        ReadCardfile(signature ? std::string_view(signature, signature_size) : std::string_view(),
+                     entries, data, deck, options);
+    if (entries.Failed() || data.Failed()) {
+        // The file changed or failed under the reader: what was read of it is not kept.
+        deck.DropNewCards(static_cast<std::size_t>(result.cards_read));
+        CardfileResult failed;
+        failed.status = CardfileResult::Status::kCannotOpen;
+        failed.layout = result.layout;
+        result = failed;
+    }
+    deck.SortCards();
+    return result;
+}
+
+CardfileResult ReadCardfileFile(const fs::path& path, Deck& deck, CardfileOptions options) {
     std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
-        return std::nullopt;
+    std::ifstream in;
+    if (fs::is_regular_file(path, ec)) {
+        in.open(path, std::ios::binary);
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (!in.is_open() || !in || ec) {
+        CardfileResult failed;
+        failed.status = CardfileResult::Status::kCannotOpen;
+        return failed;
     }
-    // Read in one go into a block of the file's size; only a file that grows meanwhile needs
-    // a larger one.
-    const std::uintmax_t announced = fs::file_size(path, ec);
-    LargeBlock block(ec ? 0 : static_cast<std::size_t>(announced));
-    std::size_t size = 0;
-    while (true) {
-        in.read(block.Data() + size, static_cast<std::streamsize>(block.Size() - size));
-        size += static_cast<std::size_t>(in.gcount());
-        if (size < block.Size() || in.peek() == std::char_traits<char>::eof()) {
-            break;
-        }
-        LargeBlock larger(std::max<std::size_t>(block.Size() * 2, std::size_t{1} << 16));
-        std::copy_n(block.Data(), size, larger.Data());
-        block = std::move(larger);
-    }
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return FileContents(std::move(block), size);
+    return ReadCardfile(in, static_cast<std::size_t>(size), deck, options);
 }
 
 std::string CardfileMessage(const CardfileResult& result) {
     using Status = CardfileResult::Status;
     switch (result.status) {
         case Status::kOk:
+        case Status::kCancelled:
             return {};
         case Status::kCannotOpen:
             return std::string(kCardfileOpenError);

@@ -2,13 +2,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "deck/deck.h"
-#include "deck/large_memory.h"
 #include "deck/read_problem.h"
 
 namespace tabula {
@@ -19,6 +20,11 @@ enum class CardfileLayout { kUnknown, kMgc, kRrg };
 
 struct CardfileOptions {
     bool accept_rrg = false;
+    // Told of the cards read so far and the count in the header every few hundred cards;
+    // false stops the import and takes the cards it read out of the deck again.
+    std::function<bool(int cards_read, int announced)> progress = {};
+    // How much of a file read from a stream is in memory at once (FileWindow).
+    std::size_t window_bytes = std::size_t{64} << 10;
 };
 
 struct CardfileResult {
@@ -27,6 +33,7 @@ struct CardfileResult {
         kCannotOpen,     // the file could not be opened or read
         kNotCompatible,  // not a Cardfile layout this reader takes
         kDamaged,        // a card could not be read whole; the cards before it were kept
+        kCancelled,      // the progress callback stopped it; no card was kept
     };
     Status status = Status::kOk;
     CardfileLayout layout = CardfileLayout::kUnknown;  // also set when "RRG" is refused
@@ -47,24 +54,15 @@ struct CardfileResult {
 // checked against the file; a card that cannot be read whole (its data, picture, object or
 // text) ends the import, keeping the cards read before it and nothing of that card.
 CardfileResult ReadCardfile(std::string_view bytes, Deck& deck, CardfileOptions options = {});
-
-// A whole file's bytes in memory of their own.
-class FileContents {
-  public:
-    FileContents() = default;
-    FileContents(LargeBlock block, std::size_t size) : block_(std::move(block)), size_(size) {}
-
-    std::string_view View() const { return {block_.Data(), size_}; }
-    operator std::string_view() const { return View(); }
-
-  private:
-    LargeBlock block_;
-    std::size_t size_ = 0;
-};
-
-// The whole file, read once, or nothing when it cannot be opened or read (a folder, no
+// The same for a file of `size` bytes read from the stream's start a part at a time, so that
+// only a little of it is in memory at once. A read that fails or comes short (the file was
+// cut meanwhile) gives kCannotOpen and adds no card.
+CardfileResult ReadCardfile(std::istream& in, std::size_t size, Deck& deck,
+                            CardfileOptions options = {});
+// The same for a file on disk; kCannotOpen when it cannot be opened (a folder, no
 // permission).
-std::optional<FileContents> ReadWholeFile(const std::filesystem::path& path);
+CardfileResult ReadCardfileFile(const std::filesystem::path& path, Deck& deck,
+                                CardfileOptions options = {});
 
 // The import's messages (UTF-8): "File error - 25", "File not compatible", and the damage
 // report naming the card.

@@ -141,6 +141,7 @@ class Deck {
     Card& Mutable(int position);
     Record NewRecord();
     void AppendPending(Record record);
+    void AppendPending(Record record, std::uint64_t pairs);
     std::size_t Physical(int position) const {
         const std::size_t k = front_ + static_cast<std::size_t>(position);
         return k >= sorted_.size() ? k - sorted_.size() : k;

@@ -88,7 +88,12 @@ DeckReadResult ReadDeckFile(std::istream& in, Deck& deck, const DeckReadProgress
         const std::size_t wanted = space.size();
         const std::size_t bytes = ReadSome(in, into, wanted * record);
         const std::size_t whole = bytes / record;
-        if (!tagged) {
+        if (tagged) {
+            // Counted while the records are still in the cache.
+            for (std::size_t r = 0; r < whole; ++r) {
+                result.tagged += space[r].Tagged() ? 1 : 0;
+            }
+        } else {
             // Each record moves up to its place, from the last one down, so none is
             // overwritten before it moves; the tag the older layout lacks reads as untagged.
             for (std::size_t r = whole; r-- > 0;) {
@@ -108,6 +113,7 @@ DeckReadResult ReadDeckFile(std::istream& in, Deck& deck, const DeckReadProgress
             result.status = Status::kCancelled;
             deck.DropNewCards(static_cast<std::size_t>(result.cards_read));
             result.cards_read = 0;
+            result.tagged = 0;
             break;
         }
     }
@@ -142,7 +148,7 @@ bool WriteDeckFile(std::ostream& out, const Deck& deck) {
         for (int k = first; k < last; ++k, at += kDeckRecordSize) {
             const Card& card = deck.At(k);
             std::memcpy(at, card.IndexField().data(), kIndexFieldSize);
-            std::memcpy(at + kIndexFieldSize, card.BodyField().data(), kBodyFieldSize);
+            card.CopySettledBody(at + kIndexFieldSize);
             WriteU32(at + kIndexFieldSize + kBodyFieldSize,
                      static_cast<std::uint32_t>(card.TaggedField()));
         }

@@ -34,6 +34,7 @@ struct DeckReadResult {
     std::uint32_t magic = 0;
     std::int64_t announced = 0;  // the count in the header
     int cards_read = 0;          // cards added to the deck
+    int tagged = 0;              // of those, the tagged ones
 
     // Cards were added to the deck (the whole file, or what stood before the damage).
     bool Usable() const { return status == Status::kOk || status == Status::kTruncated; }

@@ -18,6 +18,8 @@ std::uint64_t TextPairs(std::string_view upper);
 // The pairs of the card's index upper-cased byte by byte (UpperAnsiTable), read from the
 // field as it stands up to its terminator or the field's end.
 std::uint64_t IndexPairs(const Card& card);
+// The same for an index text as it stands, not upper-cased.
+std::uint64_t IndexPairs(std::string_view index);
 
 inline bool CoversPairs(std::uint64_t sketch, std::uint64_t wanted) {
     return (sketch & wanted) == wanted;

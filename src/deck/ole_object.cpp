@@ -90,8 +90,9 @@ class ObjectWalker {
         if (!Long(&size)) {
             return false;
         }
-        const auto taken = reader_.Take(size);
-        if (!taken) {
+        // Only bytes that are looked at are read: a picture is passed over.
+        const auto taken = bytes ? reader_.Take(size) : std::optional<std::string_view>();
+        if (bytes ? !taken : !reader_.Skip(size)) {
             return Fail("its object's %1 (%2 bytes) runs past the end of the file",
                         {std::string(what), std::to_string(size)});
         }

@@ -68,7 +68,7 @@ TEST_F(LongWorkTest, EveryLongCommandShowsTheWaitCursorAndItsTextWhileItRuns) {
     EXPECT_EQ(test::Ring(deck), "Zebra=stripes");
 }
 
-TEST_F(LongWorkTest, ALargeFileOpensOrMergesUnderAProgressWindowWhoseCancelKeepsTheDeck) {
+TEST_F(LongWorkTest, ALargeFileOpensMergesOrImportsUnderAProgressWindowWhoseCancelKeepsIt) {
     LongWorkLimits() = {0, 0};
     const QString first = WriteDeck("first.tbx", {{"pear", ""}, {"apple", ""}});
     std::vector<Shown> at_steps;
@@ -81,15 +81,19 @@ TEST_F(LongWorkTest, ALargeFileOpensOrMergesUnderAProgressWindowWhoseCancelKeeps
     prompts.AnswerFile(WriteDeck("second.tbx", {{"fig", ""}})), Trigger(CommandId::kOpen);
     prompts.cancel_at_step = prompts.progress_steps + 1;
     prompts.AnswerFile(PathOf("second.tbx")), Trigger(CommandId::kMerge);
-    // The deck kept, changed; three progress windows and only the save question; no wait cursor.
+    WriteFileBytes(dir / "cards.crd", MgcFileBytes({{"Zebra", "stripes"}}));
+    prompts.AnswerMessage(Answer::kNo), prompts.cancel_at_step = prompts.progress_steps + 1;
+    prompts.AnswerFile(PathOf("cards.crd")), Trigger(CommandId::kImportCardfile);
+    // The deck kept, changed; four progress windows and only the save questions; no wait cursor.
     EXPECT_EQ(
         (QString(QGuiApplication::overrideCursor() ? "wait " : "") +
          QStringList(prompts.progress_texts.begin(), prompts.progress_texts.end()).join('|') +
          window->windowTitle() + (deck.Modified() ? "*" : "") +
          QString::number(prompts.messages.size()) + QString::fromStdString(test::Ring(deck)))
             .toStdString(),
-        ("Reading first.tbx\u2026|Reading second.tbx\u2026|Merging second.tbx\u2026Tabula - " +
-         first + "*1apple|pear")
+        ("Reading first.tbx\u2026|Reading second.tbx\u2026|Merging second.tbx\u2026|Importing "
+         "cards.crd\u2026Tabula - " +
+         first + "*2apple|pear")
             .toStdString());
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,13 +15,23 @@ namespace {
 using namespace test;
 using S = std::string;
 
-// The import in one line: status, pictures dropped, the ring, " / " and the message.
+// The import in one line: status, pictures dropped, the ring, " / " and the message. Read from
+// a stream a few bytes at a time, it must give the same as from memory.
 S Import(std::string_view bytes, bool rrg = true, const std::vector<S>& kept = {}) {
-    Deck deck;
-    FillDeck(deck, kept);
-    const CardfileResult r = ReadCardfile(bytes, deck, {.accept_rrg = rrg});
-    return S(std::vector{"ok", "open", "nc", "dmg"}[static_cast<int>(r.status)]) + " " +
-           std::to_string(r.objects_dropped) + " " + Ring(deck) + " / " + CardfileMessage(r);
+    S line[2];
+    for (const bool stream : {false, true}) {
+        Deck deck;
+        FillDeck(deck, kept);
+        std::istringstream in{S(bytes)};
+        const CardfileOptions options{.accept_rrg = rrg, .window_bytes = 7};
+        const CardfileResult r = stream ? ReadCardfile(in, bytes.size(), deck, options)
+                                        : ReadCardfile(bytes, deck, options);
+        line[stream] = S(std::vector{"ok", "open", "nc", "dmg"}[static_cast<int>(r.status)]) + " " +
+                       std::to_string(r.objects_dropped) + " " + Ring(deck) + " / " +
+                       CardfileMessage(r);
+    }
+    EXPECT_EQ(line[1], line[0]) << "read from a stream";
+    return line[0];
 }
 
 // Writes `with` over the file from `at` bytes into card k's data (header: 5 MGC, 9 RRG).
@@ -52,6 +63,8 @@ TEST(Cardfile, ReadsBothLayoutsAndNamesTheFirstDamagedCard) {
          false, "ok 2 bird=Tweet\r\ntweet|cat=Meow|dog / "},
         {MgcFileBytes({{"a", S(500, 'x') + S(100, 'y')}, {"b", S("abc\0def", 7)}, {forty, ""}}), false,
          "ok 0 " + forty + "|a=" + S(500, 'x') + S(11, 'y') + "|b=abc / "},
+        {S(mgc).replace(5 + 6, 4, mgc.substr(5 + 52 + 6, 4)).replace(5 + 52 + 6, 4, mgc.substr(5 + 6, 4)), false,
+         "ok 0 a=bravo|b=alpha|c=charlie / "},  // the data out of order
         {MgcFileBytes({}), false, "ok 0  / "}, {rrg1, false, "nc 0  / File not compatible"},
         {RrgFileBytes({{"Zebra", "stripes"}, {"apple", "red\r\napple"}, {"Mango", ""}}), true,
          "ok 0 apple=red\r\napple|Mango|Zebra=stripes / "},
@@ -109,9 +122,13 @@ TEST(Cardfile, ReadsBothLayoutsAndNamesTheFirstDamagedCard) {
                                                     std::to_string(whole + 1)))
             << at;
     }
-    CardfileResult unread;
-    unread.status = CardfileResult::Status::kCannotOpen;
-    EXPECT_EQ(CardfileMessage(unread), "File error - 25");
+    // A file shorter than it was when measured (cut while the second card is read) gives no card.
+    const S longer = MgcFileBytes({{"a", S(100, 'x')}, {"b", "bravo"}});
+    std::istringstream shorter{longer};
+    Deck none;
+    const CardfileResult unread =
+        ReadCardfile(shorter, longer.size() + 99, none, {.window_bytes = 32});
+    EXPECT_EQ(CardfileMessage(unread) + Ring(none), "File error - 25");
 }
 
 }  // namespace

@@ -47,7 +47,8 @@ TEST(DeckFile, SavesEveryFieldWholeFromTheFrontCardAndReadsLargeFilesBack) {
     // clang-format on
     Deck cleaned;
     S foreign = DeckFileBytes({{"a", "b"}});
-    foreign[8 + 5] = foreign[8 + 42 + 300] = 'G';  // after the terminators: not carried over
+    foreign[8 + 5] = foreign[8 + 16] = foreign[8 + 42 + 300] =
+        'G';  // after the terminators: not kept
     Read(foreign, cleaned);
     EXPECT_EQ(Saved(cleaned), DeckFileBytes({{"a", "b"}}));
     // Enough cards that reading takes many blocks and the deck's memory more than one chunk.
