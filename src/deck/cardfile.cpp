@@ -164,10 +164,6 @@ class Importer {
     const std::function<bool(int, int)>& progress_;
 };
 
-}  // namespace
-
-namespace {
-
 CardfileResult ReadCardfile(std::string_view signature, ByteSource& entries, ByteSource& data,
                             Deck& deck, CardfileOptions options) {
     CardfileResult result;
