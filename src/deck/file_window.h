@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <istream>
 #include <memory>
-#include <optional>
 #include <string_view>
 
 #include "deck/byte_reader.h"
