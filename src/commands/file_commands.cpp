@@ -26,13 +26,6 @@ void ReportFileError(Prompts& prompts, const QString& text) {
     prompts.Message(text, ErrorCaption(), MessageIcon::kStop, MessageButtons::kOk);
 }
 
-// 0 for a file that cannot be measured: its reading fails at once.
-std::int64_t FileSize(const std::filesystem::path& path) {
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    return ec ? 0 : static_cast<std::int64_t>(size);
-}
-
 }  // namespace
 
 std::filesystem::path FileSystemPath(const QString& path) {
@@ -261,17 +254,10 @@ bool FileCommands::WriteTo(const QString& path) {
 
 DeckReadResult FileCommands::ReadWithFeedback(const std::filesystem::path& file, Deck& into,
                                               const QString& text) {
-    const std::int64_t size = FileSize(file);
-    const LongWork work(document_, text, size);
-    std::unique_ptr<ProgressPrompt> progress;
-    if (size > LongWorkLimits().progress_bytes) {
-        progress = context_.prompts.Progress(text, QStringLiteral("Tabula"));
-    }
-    return ReadDeckFile(
-        file, into,
-        progress ? [&progress](std::int64_t done,
-                               std::int64_t total) { return progress->Advance(done, total); }
-                 : DeckReadProgress());
+    const FileReadFeedback feedback(document_, context_.prompts, text, file);
+    return ReadDeckFile(file, into, [&feedback](std::int64_t done, std::int64_t total) {
+        return feedback.Advance(done, total);
+    });
 }
 
 void FileCommands::Merge() {

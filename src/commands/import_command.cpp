@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 
 #include "commands/command_context.h"
 #include "commands/core_messages.h"
@@ -36,21 +35,12 @@ void ImportCardfileFrom(FileCommands& files, const QString& path) {
     CardfileResult result;
     {
         const std::filesystem::path file = FileSystemPath(path);
-        std::error_code ec;
-        const std::uintmax_t size = std::filesystem::file_size(file, ec);
-        const QString text = WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Importing %1…"), path);
-        const LongWork work(files.Document(), text, ec ? 0 : static_cast<std::int64_t>(size));
-        std::unique_ptr<ProgressPrompt> progress;
-        if (!ec && static_cast<std::int64_t>(size) > LongWorkLimits().progress_bytes) {
-            progress = c.prompts.Progress(text, QStringLiteral("Tabula"));
-        }
-        CardfileOptions options;
-        if (progress) {
-            options.progress = [&progress](int done, int total) {
-                return progress->Advance(done, total);
-            };
-        }
-        result = ReadCardfileFile(file, read, options);
+        const FileReadFeedback feedback(
+            files.Document(), c.prompts,
+            WorkText(QT_TRANSLATE_NOOP("tabula::LongWork", "Importing %1…"), path), file);
+        result = ReadCardfileFile(file, read, {.progress = [&feedback](int done, int total) {
+                                      return feedback.Advance(done, total);
+                                  }});
     }
     if (result.status == CardfileResult::Status::kCancelled) {
         return;

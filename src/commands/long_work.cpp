@@ -4,8 +4,20 @@
 #include <QFileInfo>
 
 #include "commands/document_host.h"
+#include "ui/prompts.h"
 
 namespace tabula {
+
+namespace {
+
+// 0 for a file that cannot be measured: its reading fails at once.
+std::int64_t FileSize(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    return ec ? 0 : static_cast<std::int64_t>(size);
+}
+
+}  // namespace
 
 LongWorkSizes& LongWorkLimits() {
     static LongWorkSizes sizes;
@@ -30,6 +42,20 @@ LongWork::~LongWork() {
     if (shown_ != nullptr) {
         shown_->ShowWork({});
     }
+}
+
+FileReadFeedback::FileReadFeedback(DocumentHost& document, Prompts& prompts, const QString& text,
+                                   const std::filesystem::path& file)
+    : work_(document, text, FileSize(file)) {
+    if (FileSize(file) > LongWorkLimits().progress_bytes) {
+        progress_ = prompts.Progress(text, QStringLiteral("Tabula"));
+    }
+}
+
+FileReadFeedback::~FileReadFeedback() = default;
+
+bool FileReadFeedback::Advance(std::int64_t done, std::int64_t total) const {
+    return progress_ == nullptr || progress_->Advance(done, total);
 }
 
 }  // namespace tabula

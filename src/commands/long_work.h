@@ -2,10 +2,14 @@
 
 #include <QString>
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 
 namespace tabula {
 
 class DocumentHost;
+class ProgressPrompt;
+class Prompts;
 
 // How much work is long: the user should not wonder for more than about half a second
 // whether the program still runs. Tests lower the sizes to see the feedback on small files.
@@ -13,7 +17,7 @@ struct LongWorkSizes {
     // Bytes of cards read, written or exported (a deck file's record is 558 bytes) above which
     // the wait cursor and a status text show.
     std::int64_t busy_bytes = std::int64_t{16} << 20;
-    // A deck file larger than this is read under a progress window with Cancel.
+    // A file larger than this is read under a progress window with Cancel.
     std::int64_t progress_bytes = std::int64_t{50} << 20;
 };
 LongWorkSizes& LongWorkLimits();
@@ -33,6 +37,24 @@ class LongWork {
 
   private:
     DocumentHost* shown_ = nullptr;
+};
+
+// While it lives, the feedback on reading a file (Open, Merge, Import): LongWork for its
+// size, and for a file of more than progress_bytes a progress window with Cancel.
+class FileReadFeedback {
+  public:
+    FileReadFeedback(DocumentHost& document, Prompts& prompts, const QString& text,
+                     const std::filesystem::path& file);
+    ~FileReadFeedback();
+    FileReadFeedback(const FileReadFeedback&) = delete;
+    FileReadFeedback& operator=(const FileReadFeedback&) = delete;
+
+    // For the reader's progress callback: false once the user has cancelled.
+    bool Advance(std::int64_t done, std::int64_t total) const;
+
+  private:
+    LongWork work_;
+    std::unique_ptr<ProgressPrompt> progress_;
 };
 
 }  // namespace tabula
