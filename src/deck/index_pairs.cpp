@@ -10,9 +10,9 @@ namespace tabula {
 namespace {
 
 // Multiplicative hashing of the pair to its bit: the top 6 bits of the product spread the
-// pairs of letters, digits and punctuation evenly over the 64 bits.
-// The bits come from a table: a shift by a variable amount costs several steps on common
-// processors, and every card of a file read has its index's pairs taken.
+// pairs of letters, digits and punctuation evenly over the 64 bits. The bit comes from a
+// table, as a shift by a variable amount costs several steps on common processors and every
+// card of a file read has its index's pairs taken.
 constexpr auto kBits = [] {
     std::array<std::uint64_t, 64> bits{};
     for (std::size_t i = 0; i < bits.size(); ++i) {
